@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build (and, with "test", the tests)
+# need and that are not installed yet. Installs nothing when all are there.
+set -euo pipefail
+
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev
+          fonts-liberation2 fontconfig)
+if [ "${1:-}" = test ]; then
+    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
