@@ -182,14 +182,19 @@ void TGameField::DrawCells(TGameCanvas& canvas, const TGameImageList& images)
         const int top = cell.Y * size;
         canvas.FillRect({left, top, left + size, top + size}, Common::GroundColor);
         const TGameUnit* unit = Map.GetUnit(cell.X, cell.Y);
-        const int code = unit != nullptr ? unit->Sprite : TerrainSprite[Map.GetTerrain(cell.X, cell.Y)];
+        const int code =
+            unit != nullptr ? unit->Sprite : TerrainSprite[Map.GetTerrain(cell.X, cell.Y)];
         if (code != NoSprite)
-            canvas.DrawImage(images, Common::SpriteImage[static_cast<std::size_t>(code)], left, top);
+            canvas.DrawImage(images, Common::SpriteImage[static_cast<std::size_t>(code)], left,
+                             top);
     }
     Map.ClearDirty();
 }
 
-std::string TGameField::StatusLeftText() const { return " " + Message; }
+std::string TGameField::StatusLeftText() const
+{
+    return " " + Message;
+}
 
 std::string TGameField::StatusRightText() const
 {
@@ -198,8 +203,8 @@ std::string TGameField::StatusRightText() const
         return "Sc: " + std::to_string(Players[0]->Score) + "  Hi: " + std::to_string(HighScore) +
                " ";
     case 2:
-        return "P1: " + std::to_string(Players[0]->Score) + "  P2: " +
-               std::to_string(Players[1]->Score) + " ";
+        return "P1: " + std::to_string(Players[0]->Score) +
+               "  P2: " + std::to_string(Players[1]->Score) + " ";
     default:
         return StatusLeftText() + " ";
     }

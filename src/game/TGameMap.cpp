@@ -3,8 +3,7 @@
 #include "TGameUnit.h"
 
 TGameMap::TGameMap(int width, int height)
-    : FWidth(width), FHeight(height),
-      FTerrain(static_cast<std::size_t>(width * height), gtEmpty),
+    : FWidth(width), FHeight(height), FTerrain(static_cast<std::size_t>(width * height), gtEmpty),
       FUnits(static_cast<std::size_t>(width * height), nullptr),
       FDirtyFlags(static_cast<std::size_t>(width * height), 0)
 {

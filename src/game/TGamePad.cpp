@@ -13,7 +13,10 @@ void TGamePad::SetKeyCount(int count)
     Pressed.clear();
 }
 
-void TGamePad::SetKey(int index, int keyCode) { Keys[static_cast<std::size_t>(index)] = keyCode; }
+void TGamePad::SetKey(int index, int keyCode)
+{
+    Keys[static_cast<std::size_t>(index)] = keyCode;
+}
 
 void TGamePad::SetKeys(std::span<const int> keyCodes)
 {

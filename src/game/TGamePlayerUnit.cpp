@@ -62,8 +62,8 @@ TPoint TGamePlayerUnit::RequestedDirection(const TGamePad& pad)
 std::array<TPoint, 8> TGamePlayerUnit::Candidates(TPoint request) const
 {
     std::array<TPoint, 8> candidates = {
-        request,      TPoint{Dx, Dy}, TPoint{LastDx, 0},     TPoint{0, LastDy},
-        KeyDirection[0], KeyDirection[1], KeyDirection[2], KeyDirection[3],
+        request,         TPoint{Dx, Dy},  TPoint{LastDx, 0}, TPoint{0, LastDy},
+        KeyDirection[0], KeyDirection[1], KeyDirection[2],   KeyDirection[3],
     };
     for (std::size_t i = 0; i < 4; ++i)
         std::swap(candidates[4 + i], candidates[4 + static_cast<std::size_t>(Random::Draw() % 4)]);

@@ -28,7 +28,10 @@ TGameTargetUnit::TGameTargetUnit(TGameItem item)
     Sprite = 30 + item;
 }
 
-const TGameItemEffect& TGameTargetUnit::Effect() const { return ItemRules[Item].Effect; }
+const TGameItemEffect& TGameTargetUnit::Effect() const
+{
+    return ItemRules[Item].Effect;
+}
 
 void TGameTargetUnit::Step(TGameField& field, const TGamePads&, TGameSoundSink&)
 {

@@ -97,9 +97,15 @@ TGameTargetUnit& TBoard::ItemAt(int x, int y)
     return static_cast<TGameTargetUnit&>(*Field.Map.GetUnit(x, y));
 }
 
-void TBoard::Press(int player, int key) { Pads[player].KeyDown(Common::KeyTable[player][key]); }
+void TBoard::Press(int player, int key)
+{
+    Pads[player].KeyDown(Common::KeyTable[player][key]);
+}
 
-void TBoard::Release(int player, int key) { Pads[player].KeyUp(Common::KeyTable[player][key]); }
+void TBoard::Release(int player, int key)
+{
+    Pads[player].KeyUp(Common::KeyTable[player][key]);
+}
 
 std::vector<int> TBoard::Tick()
 {

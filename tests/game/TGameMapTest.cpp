@@ -1,5 +1,5 @@
-#include "TGameHomeUnit.h"
 #include "TGameMap.h"
+#include "TGameHomeUnit.h"
 #include "TGamePlayerUnit.h"
 #include "TGameTargetUnit.h"
 

@@ -1,5 +1,5 @@
-#include "Common.h"
 #include "TGamePad.h"
+#include "Common.h"
 #include "TReplayKeyboard.h"
 
 #include <gtest/gtest.h>

@@ -98,11 +98,7 @@ TEST_F(TGamePlayerUnitTest, AtAWallTurnsToTheLastVerticalDirectionAndIsHeard)
 TEST_F(TGamePlayerUnitTest, ForcedTurnsFollowTheShuffledOrder)
 {
     const Rows start = {
-        "#####",
-        "#...#",
-        "#.1##",
-        "#...#",
-        "#####",
+        "#####", "#...#", "#.1##", "#...#", "#####",
     };
     for (const auto& [seed, x, y, heard] :
          {std::tuple{1U, 2, 3, true}, {4U, 2, 1, true}, {5U, 1, 2, false}}) {

@@ -41,10 +41,9 @@ TEST(TReplayCommandTest, NumbersAreDecimalOrPrefixedHexadecimal)
 
 TEST(TReplayCommandTest, EveryNumberIsCheckedAgainstItsCommandsRange)
 {
-    for (const char* line :
-         {"seed 4294967296", "busy 2", "start 0", "start 3", "tick 0", "highscore 2147483648",
-          "down 65536", "up 0x10000", "silentdown 70000", "silentup 65536",
-          "random 18446744073709551616"}) {
+    for (const char* line : {"seed 4294967296", "busy 2", "start 0", "start 3", "tick 0",
+                             "highscore 2147483648", "down 65536", "up 0x10000", "silentdown 70000",
+                             "silentup 65536", "random 18446744073709551616"}) {
         EXPECT_NE(ErrorOf(line).find("out of range"), std::string::npos) << line;
     }
     EXPECT_EQ(NumberOf("random 18446744073709551615"), 18446744073709551615U);

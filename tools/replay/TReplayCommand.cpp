@@ -31,7 +31,10 @@ constexpr std::array<TVerbRule, 12> VerbRules = {{
     {"dump", rvDump, false, 0, 0},
 }};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string_view> SplitWords(std::string_view line)
 {
@@ -61,7 +64,10 @@ int DigitValue(char c, int base)
     return value < base ? value : -1;
 }
 
-std::string Quoted(std::string_view word) { return "\"" + std::string(word) + "\""; }
+std::string Quoted(std::string_view word)
+{
+    return "\"" + std::string(word) + "\"";
+}
 
 // Unsigned decimal or 0x-hexadecimal; a value too large for 64 bits is still
 // a number, only out of every range.
@@ -86,7 +92,8 @@ std::uint64_t ParseNumber(std::string_view word, std::string_view verb)
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
     }
     if (overflow)
-        throw TReplayError("number out of range for \"" + std::string(verb) + "\": " + Quoted(word));
+        throw TReplayError("number out of range for \"" + std::string(verb) +
+                           "\": " + Quoted(word));
     return value;
 }
 

@@ -8,8 +8,18 @@
 #include <string_view>
 
 enum TReplayVerb {
-    rvSeed, rvRandom, rvBusy, rvHighScore, rvStart, rvDown, rvUp, rvSilentDown, rvSilentUp,
-    rvTick, rvDraw, rvDump,
+    rvSeed,
+    rvRandom,
+    rvBusy,
+    rvHighScore,
+    rvStart,
+    rvDown,
+    rvUp,
+    rvSilentDown,
+    rvSilentUp,
+    rvTick,
+    rvDraw,
+    rvDump,
 };
 
 // A line that cannot run; the message names the problem, not the line.

@@ -37,8 +37,8 @@ void WritePlayer(std::ostream& out, const TGamePlayerUnit& p)
 {
     out << " p" << p.Index << " at " << p.X << ',' << p.Y << " dir " << p.Dx << ',' << p.Dy
         << " last " << p.LastDx << ',' << p.LastDy << " score " << p.Score << " trail "
-        << p.Trail.size() << " stuck " << p.Stuck << " home " << p.AtHome << " sprite "
-        << p.Sprite << '\n';
+        << p.Trail.size() << " stuck " << p.Stuck << " home " << p.AtHome << " sprite " << p.Sprite
+        << '\n';
 }
 
 } // namespace
