@@ -46,7 +46,11 @@ public:
 
 private:
     // The grids are stored column by column: [x][y].
-    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(x * FHeight + y); }
+    std::size_t Index(int x, int y) const
+    {
+        return static_cast<std::size_t>(x) * static_cast<std::size_t>(FHeight) +
+               static_cast<std::size_t>(y);
+    }
 
     int FWidth;
     int FHeight;

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 namespace {
 
 using Sounds = std::vector<int>;
-constexpr int Left = 0, Right = 1, Up = 2, Down = 3;
+constexpr int Left = 0, Up = 2, Down = 3;
 constexpr int Back = 4, GameOver = 5;
 
 void Heading(TGamePlayerUnit& player, int dx, int dy)
@@ -57,7 +58,7 @@ void SeedSoThatDraw(int which, int m, int r)
 class TGameFieldTest : public ::testing::Test {
 protected:
     void SetUp() override { Random::Seed(1); }
-    TGamePad Pads[2];
+    std::array<TGamePad, 2> Pads;
     TReplaySound Sound;
     TGamePads PadList() { return {&Pads[0], &Pads[1]}; }
 };

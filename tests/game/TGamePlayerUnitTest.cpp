@@ -7,7 +7,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 using Sounds = std::vector<int>;
-constexpr int Left = 0, Right = 1, Up = 2, Down = 3;
+constexpr int Left = 0, Right = 1, Up = 2;
 constexpr int Collision = 3;
 
 void Heading(TGamePlayerUnit& player, int dx, int dy)
