@@ -69,7 +69,8 @@ std::vector<double> Lateness(const TRun& run)
 // Nearest rank; sorted is not empty.
 double Percentile(const std::vector<double>& sorted, double fraction)
 {
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * sorted.size()));
+    const auto rank =
+        static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
     return sorted[std::max<std::size_t>(rank, 1) - 1];
 }
 
