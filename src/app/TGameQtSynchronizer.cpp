@@ -9,4 +9,7 @@ void TGameQtSynchronizer::PostWakeUp()
     QCoreApplication::postEvent(this, new QEvent(QEvent::User));
 }
 
-void TGameQtSynchronizer::customEvent(QEvent* /*event*/) { RunPending(); }
+void TGameQtSynchronizer::customEvent(QEvent* /*event*/)
+{
+    RunPending();
+}
