@@ -22,7 +22,7 @@ constexpr int DeviceFrames = 512;
 constexpr int EffectChannel = 0;
 // Our effects are a few dozen KiB. A file far larger is not an effect, and
 // reading it whole would only tie up memory for the whole run.
-constexpr off_t MaxFileBytes = 16 * 1024 * 1024;
+constexpr off_t MaxFileBytes = off_t{16} * 1024 * 1024;
 
 // The whole of an open file, or nothing when it is no regular file, is too
 // large or cannot be read to its end.
@@ -99,6 +99,7 @@ std::vector<std::string> TGameSound::PathsIn(const std::string& folder) {
 
 void TGameSound::Load(const std::vector<std::string>& paths) {
     Unload();
+    Buffers.reserve(paths.size());
     // Every failure on the way leaves an empty effect, which plays as
     // silence: the game is fully playable without sound.
     for (const std::string& path : paths)

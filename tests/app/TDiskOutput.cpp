@@ -77,14 +77,14 @@ void Append(std::vector<std::string>& words, const std::string& word) {
 
 } // namespace
 
-TDiskOutput::TDiskOutput(std::string path) : Path(std::move(path)) {
+TDiskOutput::TDiskOutput(std::string path) : FPath(std::move(path)) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", Path.c_str(), 1);
+    setenv("SDL_DISKAUDIOFILE", FPath.c_str(), 1);
 }
 
 std::size_t TDiskOutput::Bytes() const {
     std::error_code error;
-    const auto size = std::filesystem::file_size(Path, error);
+    const auto size = std::filesystem::file_size(FPath, error);
     return error ? 0 : static_cast<std::size_t>(size);
 }
 
@@ -123,7 +123,7 @@ std::string TDiskOutput::Heard(const std::vector<const TTestTone*>& tones, int c
 }
 
 std::vector<std::int16_t> TDiskOutput::Samples() const {
-    std::ifstream file(Path, std::ios::binary);
+    std::ifstream file(FPath, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
     std::vector<std::int16_t> samples(bytes.size() / 2);

@@ -30,7 +30,7 @@ public:
     std::string Heard(const std::vector<const TTestTone*>& tones, int channels) const;
 
 private:
-    std::string Path;
+    std::string FPath;
 
     std::vector<std::int16_t> Samples() const;
 };

@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int Rate = 22050;
-constexpr std::size_t MiB = 1024 * 1024;
+constexpr std::size_t MiB = std::size_t{1024} * 1024;
 constexpr std::size_t WaveHeaderBytes = 44;
 
 // A mono test tone whose WAVE file is exactly fileBytes long.
@@ -123,14 +123,14 @@ std::string Truncated(const TScratchFolder& scratch) {
 }
 
 std::string Folder(const TScratchFolder& scratch) {
-    const std::string path = scratch.Folder() + "Folder.wav";
+    std::string path = scratch.Folder() + "Folder.wav";
     std::filesystem::create_directory(path);
     return path;
 }
 
 // A pipe with no writer would block an ordinary open for good.
 std::string Pipe(const TScratchFolder& scratch) {
-    const std::string path = scratch.Folder() + "Pipe.wav";
+    std::string path = scratch.Folder() + "Pipe.wav";
     EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
     return path;
 }

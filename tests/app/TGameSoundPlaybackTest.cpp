@@ -51,6 +51,7 @@ protected:
     // Writes the tones as files and loads them as effects 0, 1, ...
     void LoadTones(const std::vector<const TTestTone*>& tones) {
         std::vector<std::string> paths;
+        paths.reserve(tones.size());
         for (const TTestTone* tone : tones)
             paths.push_back(Scratch.Write(std::string(1, tone->Name()) + ".wav", tone->Wave()));
         Sound->Load(paths);

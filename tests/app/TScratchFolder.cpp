@@ -13,18 +13,18 @@ TScratchFolder::TScratchFolder() {
     for (char& c : name)
         if (c == '/')
             c = '.'; // parameterised tests have slashes in their names
-    Path = testing::TempDir() + "tolm-" + name + "-" + std::to_string(getpid()) + "/";
-    std::filesystem::remove_all(Path);
-    std::filesystem::create_directories(Path);
+    FPath = testing::TempDir() + "tolm-" + name + "-" + std::to_string(getpid()) + "/";
+    std::filesystem::remove_all(FPath);
+    std::filesystem::create_directories(FPath);
 }
 
 TScratchFolder::~TScratchFolder() {
     std::error_code error;
-    std::filesystem::remove_all(Path, error);
+    std::filesystem::remove_all(FPath, error);
 }
 
 std::string TScratchFolder::Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = Path + name;
+    std::string path = FPath + name;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     EXPECT_TRUE(file.flush()) << "cannot write " << path;

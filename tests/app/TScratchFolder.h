@@ -13,10 +13,10 @@ public:
     TScratchFolder& operator=(const TScratchFolder&) = delete;
 
     // The folder's path, ending with '/'.
-    const std::string& Folder() const { return Path; }
+    const std::string& Folder() const { return FPath; }
     // Writes bytes as the file name in the folder and returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const;
 
 private:
-    std::string Path;
+    std::string FPath;
 };

@@ -13,10 +13,10 @@ public:
     // 'A' <= name <= 'G'; 16-bit samples at rate, channels to a frame.
     TTestTone(char name, std::size_t frames, int rate, int channels);
 
-    char Name() const { return ToneName; }
-    std::size_t Frames() const { return Samples.size() / Channels; }
+    char Name() const { return FName; }
+    std::size_t Frames() const { return FSamples.size() / FChannels; }
     // Sample c of frame i; 0 <= i < Frames(), 0 <= c < channels.
-    std::int16_t At(std::size_t i, int c) const { return Samples[i * Channels + c]; }
+    std::int16_t At(std::size_t i, int c) const { return FSamples[i * FChannels + c]; }
     // Which tone a sample belongs to: 'A' to 'G', or 0 for silence.
     static char NameOf(std::int16_t sample);
 
@@ -26,8 +26,8 @@ public:
     std::string WaveClaiming(std::uint32_t dataBytes) const;
 
 private:
-    char ToneName;
-    int Rate;
-    int Channels;
-    std::vector<std::int16_t> Samples; // frame after frame
+    char FName;
+    int FRate;
+    int FChannels;
+    std::vector<std::int16_t> FSamples; // frame after frame
 };
