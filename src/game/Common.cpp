@@ -40,6 +40,9 @@ std::string ProgramFolder()
     return folder;
 }
 
-std::string SoundFolder() { return ProgramFolder() + "Sound/"; }
+std::string SoundFolder()
+{
+    return ProgramFolder() + "Sound/";
+}
 
 } // namespace Common

@@ -21,10 +21,19 @@ int Draw()
     return static_cast<int>((GeneratorState >> 32) & 0x7FFFFFFFU);
 }
 
-int DrawMod(int n) { return n == 0 ? 0 : Draw() % n; }
+int DrawMod(int n)
+{
+    return n == 0 ? 0 : Draw() % n;
+}
 
-std::uint64_t State() { return GeneratorState; }
+std::uint64_t State()
+{
+    return GeneratorState;
+}
 
-void SetState(std::uint64_t state) { GeneratorState = state; }
+void SetState(std::uint64_t state)
+{
+    GeneratorState = state;
+}
 
 } // namespace Random
