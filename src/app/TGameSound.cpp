@@ -26,7 +26,8 @@ constexpr off_t MaxFileBytes = off_t{16} * 1024 * 1024;
 
 // The whole of an open file, or nothing when it is no regular file, is too
 // large or cannot be read to its end.
-std::vector<unsigned char> ReadOpenFile(int fd) {
+std::vector<unsigned char> ReadOpenFile(int fd)
+{
     struct stat status {};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxFileBytes)
         return {};
@@ -43,7 +44,8 @@ std::vector<unsigned char> ReadOpenFile(int fd) {
     return bytes;
 }
 
-std::vector<unsigned char> ReadWholeFile(const std::string& path) {
+std::vector<unsigned char> ReadWholeFile(const std::string& path)
+{
     // Non-blocking, so that a pipe put in the sound folder cannot hang the
     // start of the game; it is then turned away as no regular file.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -56,12 +58,14 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path) {
 
 // The mixer would decode anything it has a codec for (garbage that starts
 // with "MThd" plays as MIDI), so only a RIFF WAVE file goes to it.
-bool IsWave(const std::vector<unsigned char>& file) {
+bool IsWave(const std::vector<unsigned char>& file)
+{
     return file.size() >= 12 && std::memcmp(file.data(), "RIFF", 4) == 0 &&
            std::memcmp(file.data() + 8, "WAVE", 4) == 0;
 }
 
-bool OpenDevice() {
+bool OpenDevice()
+{
     // Subsystem and mixer both count their users, so every player opens and
     // closes its own share and a second player leaves the first one working.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -76,13 +80,15 @@ bool OpenDevice() {
 
 } // namespace
 
-void TGameSound::TChunkFree::operator()(Mix_Chunk* chunk) const {
+void TGameSound::TChunkFree::operator()(Mix_Chunk* chunk) const
+{
     Mix_FreeChunk(chunk);
 }
 
 TGameSound::TGameSound() : FDeviceOpen(OpenDevice()) {}
 
-TGameSound::~TGameSound() {
+TGameSound::~TGameSound()
+{
     Unload();
     if (!FDeviceOpen)
         return;
@@ -90,14 +96,17 @@ TGameSound::~TGameSound() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-std::vector<std::string> TGameSound::PathsIn(const std::string& folder) {
+std::vector<std::string> TGameSound::PathsIn(const std::string& folder)
+{
     std::vector<std::string> paths;
+    paths.reserve(Common::SoundFileNames.size());
     for (const char* name : Common::SoundFileNames)
         paths.push_back(folder + name);
     return paths;
 }
 
-void TGameSound::Load(const std::vector<std::string>& paths) {
+void TGameSound::Load(const std::vector<std::string>& paths)
+{
     Unload();
     Buffers.reserve(paths.size());
     // Every failure on the way leaves an empty effect, which plays as
@@ -106,12 +115,14 @@ void TGameSound::Load(const std::vector<std::string>& paths) {
         Buffers.push_back(FDeviceOpen ? Decode(ReadWholeFile(path)) : TBuffer());
 }
 
-void TGameSound::Unload() {
+void TGameSound::Unload()
+{
     Stop(); // the mixer reads an effect's samples while it plays
     Buffers.clear();
 }
 
-void TGameSound::Play(int id) {
+void TGameSound::Play(int id)
+{
     if (!Enabled || !FDeviceOpen)
         return;
     // Starting on the busy channel replaces its effect in one step, with no
@@ -120,16 +131,19 @@ void TGameSound::Play(int id) {
         Stop();
 }
 
-void TGameSound::Stop() {
+void TGameSound::Stop()
+{
     if (FDeviceOpen)
         Mix_HaltChannel(EffectChannel);
 }
 
-bool TGameSound::Loaded(int id) const {
+bool TGameSound::Loaded(int id) const
+{
     return id >= 0 && static_cast<std::size_t>(id) < Buffers.size() && Buffers[id] != nullptr;
 }
 
-TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file) {
+TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
+{
     if (!IsWave(file))
         return {};
     // Left to itself, SDL plays whatever part of a cut-off file it can read.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -18,12 +19,14 @@ namespace {
 constexpr int Rate = 22050;
 constexpr std::size_t HeaderBytes = 44;
 
-std::string ReadFile(const std::string& path) {
+std::string ReadFile(const std::string& path)
+{
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size)
+{
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
         value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
@@ -33,12 +36,15 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
 class TBuiltEffect {
 public:
     explicit TBuiltEffect(int id)
-        : Name(Common::SoundFileNames[id]), Bytes(ReadFile(Common::SoundFolder() + Name)) {}
+        : Name(Common::SoundFileNames[id]), Bytes(ReadFile(Common::SoundFolder() + Name))
+    {
+    }
 
     std::string Name;
     std::string Bytes;
 
-    std::vector<std::int16_t> Samples() const {
+    std::vector<std::int16_t> Samples() const
+    {
         std::vector<std::int16_t> samples;
         for (std::size_t at = HeaderBytes; at + 1 < Bytes.size(); at += 2)
             samples.push_back(static_cast<std::int16_t>(LittleEndian(Bytes, at, 2)));
@@ -48,7 +54,8 @@ public:
 };
 
 // The plainest WAVE file there is, which every loader reads.
-TEST(BuiltEffectsTest, AreSixteenBitMonoPcmAt22050Hz) {
+TEST(BuiltEffectsTest, AreSixteenBitMonoPcmAt22050Hz)
+{
     for (int id = 0; id < Common::SoundCount; ++id) {
         const TBuiltEffect effect(id);
         SCOPED_TRACE(effect.Name);
@@ -69,14 +76,20 @@ TEST(BuiltEffectsTest, AreSixteenBitMonoPcmAt22050Hz) {
 // Pick-ups come every few ticks and cut each other off, so they are short;
 // the bump on turning at a wall is the most frequent of all; the two ends of
 // a game have time for a phrase of about a second.
-TEST(BuiltEffectsTest, LengthsSuitWhenTheyPlay) {
+TEST(BuiltEffectsTest, LengthsSuitWhenTheyPlay)
+{
     struct TRange {
         double Least;
         double Most;
     };
-    const TRange ranges[Common::SoundCount] = {
-        {0.1, 0.4}, {0.05, 0.3}, {0.2, 0.6}, {0.03, 0.149}, {0.8, 1.3}, {0.8, 1.3},
-    };
+    const std::array<TRange, Common::SoundCount> ranges = {{
+        {0.1, 0.4},
+        {0.05, 0.3},
+        {0.2, 0.6},
+        {0.03, 0.149},
+        {0.8, 1.3},
+        {0.8, 1.3},
+    }};
     for (int id = 0; id < Common::SoundCount; ++id) {
         const TBuiltEffect effect(id);
         EXPECT_GE(effect.Seconds(), ranges[id].Least) << effect.Name;
@@ -86,7 +99,8 @@ TEST(BuiltEffectsTest, LengthsSuitWhenTheyPlay) {
 
 // Loud enough to be heard over the others, never clipped, and starting and
 // ending at rest, since a jump from or to silence clicks.
-TEST(BuiltEffectsTest, LoudButUnclippedAndWithoutClicks) {
+TEST(BuiltEffectsTest, LoudButUnclippedAndWithoutClicks)
+{
     constexpr int FullScale = 32768;
     for (int id = 0; id < Common::SoundCount; ++id) {
         const TBuiltEffect effect(id);

@@ -15,7 +15,8 @@ namespace {
 constexpr auto Patience = std::chrono::seconds(30);
 constexpr auto PollInterval = std::chrono::milliseconds(5);
 
-template <typename TCondition> bool WaitUntil(TCondition condition) {
+template <typename TCondition> bool WaitUntil(TCondition condition)
+{
     const auto giveUp = std::chrono::steady_clock::now() + Patience;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > giveUp)
@@ -25,7 +26,8 @@ template <typename TCondition> bool WaitUntil(TCondition condition) {
     return true;
 }
 
-bool FrameIsSilent(const std::vector<std::int16_t>& samples, std::size_t frame, int channels) {
+bool FrameIsSilent(const std::vector<std::int16_t>& samples, std::size_t frame, int channels)
+{
     for (int c = 0; c < channels; ++c)
         if (samples[frame * channels + c] != 0)
             return false;
@@ -34,7 +36,8 @@ bool FrameIsSilent(const std::vector<std::int16_t>& samples, std::size_t frame, 
 
 // How many frames of tone, from its start, the output holds from frame on.
 std::size_t MatchLength(const std::vector<std::int16_t>& samples, std::size_t frame, int channels,
-                        const TTestTone& tone) {
+                        const TTestTone& tone)
+{
     const std::size_t frames = samples.size() / channels;
     std::size_t length = 0;
     while (length < tone.Frames() && frame + length < frames) {
@@ -46,7 +49,8 @@ std::size_t MatchLength(const std::vector<std::int16_t>& samples, std::size_t fr
     return length;
 }
 
-const TTestTone* Named(const std::vector<const TTestTone*>& tones, char name) {
+const TTestTone* Named(const std::vector<const TTestTone*>& tones, char name)
+{
     for (const TTestTone* tone : tones)
         if (tone->Name() == name)
             return tone;
@@ -60,7 +64,8 @@ struct TWord {
 
 // The sound that starts at frame, which is not silent.
 TWord WordAt(const std::vector<std::int16_t>& samples, std::size_t frame, int channels,
-             const std::vector<const TTestTone*>& tones) {
+             const std::vector<const TTestTone*>& tones)
+{
     const TTestTone* tone = Named(tones, TTestTone::NameOf(samples[frame * channels]));
     const std::size_t length = tone ? MatchLength(samples, frame, channels, *tone) : 0;
     if (length == 0)
@@ -69,7 +74,8 @@ TWord WordAt(const std::vector<std::int16_t>& samples, std::size_t frame, int ch
 }
 
 // Silence or strange sound goes down once however long it lasts.
-void Append(std::vector<std::string>& words, const std::string& word) {
+void Append(std::vector<std::string>& words, const std::string& word)
+{
     const bool lasting = word == "_" || word == "?";
     if (!(lasting && !words.empty() && words.back() == word))
         words.push_back(word);
@@ -77,22 +83,26 @@ void Append(std::vector<std::string>& words, const std::string& word) {
 
 } // namespace
 
-TDiskOutput::TDiskOutput(std::string path) : FPath(std::move(path)) {
+TDiskOutput::TDiskOutput(std::string path) : FPath(std::move(path))
+{
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", FPath.c_str(), 1);
 }
 
-std::size_t TDiskOutput::Bytes() const {
+std::size_t TDiskOutput::Bytes() const
+{
     std::error_code error;
     const auto size = std::filesystem::file_size(FPath, error);
     return error ? 0 : static_cast<std::size_t>(size);
 }
 
-bool TDiskOutput::WaitFor(std::size_t bytes) const {
+bool TDiskOutput::WaitFor(std::size_t bytes) const
+{
     return WaitUntil([&] { return Bytes() >= bytes; });
 }
 
-bool TDiskOutput::WaitUntilHeard(const TTestTone& tone) const {
+bool TDiskOutput::WaitUntilHeard(const TTestTone& tone) const
+{
     return WaitUntil([&] {
         for (const std::int16_t sample : Samples())
             if (TTestTone::NameOf(sample) == tone.Name())
@@ -101,7 +111,8 @@ bool TDiskOutput::WaitUntilHeard(const TTestTone& tone) const {
     });
 }
 
-std::string TDiskOutput::Heard(const std::vector<const TTestTone*>& tones, int channels) const {
+std::string TDiskOutput::Heard(const std::vector<const TTestTone*>& tones, int channels) const
+{
     const std::vector<std::int16_t> samples = Samples();
     const std::size_t frames = samples.size() / channels;
     std::vector<std::string> words;
@@ -122,7 +133,8 @@ std::string TDiskOutput::Heard(const std::vector<const TTestTone*>& tones, int c
     return heard;
 }
 
-std::vector<std::int16_t> TDiskOutput::Samples() const {
+std::vector<std::int16_t> TDiskOutput::Samples() const
+{
     std::ifstream file(FPath, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());

@@ -37,19 +37,22 @@ protected:
 
     void SetUp() override { ExpectDeviceOpen(); }
 
-    void ExpectDeviceOpen() {
+    void ExpectDeviceOpen()
+    {
         Uint16 format = 0;
         ASSERT_EQ(Mix_QuerySpec(&Rate, &format, &Channels), 1) << "the disk driver did not open";
         ASSERT_EQ(format, AUDIO_S16LSB) << "the test tones and the output reader are 16-bit";
     }
 
     // A test effect in the device's own format, which the mixer plays unchanged.
-    TTestTone Tone(char name, double seconds) const {
-        return TTestTone(name, static_cast<std::size_t>(seconds * Rate), Rate, Channels);
+    TTestTone Tone(char name, double seconds) const
+    {
+        return {name, static_cast<std::size_t>(seconds * Rate), Rate, Channels};
     }
 
     // Writes the tones as files and loads them as effects 0, 1, ...
-    void LoadTones(const std::vector<const TTestTone*>& tones) {
+    void LoadTones(const std::vector<const TTestTone*>& tones)
+    {
         std::vector<std::string> paths;
         paths.reserve(tones.size());
         for (const TTestTone* tone : tones)
@@ -58,25 +61,29 @@ protected:
     }
 
     // Waits until seconds more of output are written than so far.
-    void Listen(double seconds) {
+    void Listen(double seconds)
+    {
         const double bytes = (seconds + ListenMargin) * Rate * Channels * 2;
         EXPECT_TRUE(Output->WaitFor(Output->Bytes() + static_cast<std::size_t>(bytes)))
             << "the disk output stalled";
     }
     void ListenTo(const TTestTone& tone) { Listen(static_cast<double>(tone.Frames()) / Rate); }
 
-    void WaitUntilHeard(const TTestTone& tone) {
+    void WaitUntilHeard(const TTestTone& tone)
+    {
         ASSERT_TRUE(Output->WaitUntilHeard(tone)) << tone.Name() << " was never heard";
     }
 
     // Closes the device, so that all it played is on disk, and tells what was heard.
-    std::string Heard(const std::vector<const TTestTone*>& tones) {
+    std::string Heard(const std::vector<const TTestTone*>& tones)
+    {
         Sound.reset();
         return Output->Heard(tones, Channels);
     }
 };
 
-TEST_F(TGameSoundPlaybackTest, PlayedEffectIsHeardWhole) {
+TEST_F(TGameSoundPlaybackTest, PlayedEffectIsHeardWhole)
+{
     const TTestTone a = Tone('A', 0.2);
     LoadTones({&a});
     Sound->Play(0);
@@ -86,7 +93,8 @@ TEST_F(TGameSoundPlaybackTest, PlayedEffectIsHeardWhole) {
 
 // A pick-up and the end of the game can fall on one tick: the later effect
 // is the one heard, with at most a buffer of the earlier before it.
-TEST_F(TGameSoundPlaybackTest, LaterEffectOfATickCutsOffTheEarlier) {
+TEST_F(TGameSoundPlaybackTest, LaterEffectOfATickCutsOffTheEarlier)
+{
     const TTestTone a = Tone('A', 0.5);
     const TTestTone b = Tone('B', 0.2);
     LoadTones({&a, &b});
@@ -97,7 +105,8 @@ TEST_F(TGameSoundPlaybackTest, LaterEffectOfATickCutsOffTheEarlier) {
     EXPECT_TRUE(heard == "B _" || heard == "A~ B _") << heard;
 }
 
-TEST_F(TGameSoundPlaybackTest, NewEffectCutsOffTheOnePlayingWithoutAGap) {
+TEST_F(TGameSoundPlaybackTest, NewEffectCutsOffTheOnePlayingWithoutAGap)
+{
     const TTestTone a = Tone('A', LongSeconds);
     const TTestTone b = Tone('B', 0.2);
     LoadTones({&a, &b});
@@ -108,7 +117,8 @@ TEST_F(TGameSoundPlaybackTest, NewEffectCutsOffTheOnePlayingWithoutAGap) {
     EXPECT_EQ(Heard({&a, &b}), "A~ B _");
 }
 
-TEST_F(TGameSoundPlaybackTest, SwitchedOffNothingStartsAndTheEffectPlayingPlaysOn) {
+TEST_F(TGameSoundPlaybackTest, SwitchedOffNothingStartsAndTheEffectPlayingPlaysOn)
+{
     const TTestTone a = Tone('A', 1.0);
     const TTestTone b = Tone('B', 0.2);
     LoadTones({&a, &b});
@@ -129,7 +139,8 @@ TEST_F(TGameSoundPlaybackTest, SwitchedOffNothingStartsAndTheEffectPlayingPlaysO
     EXPECT_EQ(Heard({&a, &b}), "A _ B _");
 }
 
-TEST_F(TGameSoundPlaybackTest, LoadingAgainStopsTheFirstSetAndPlaysTheSecond) {
+TEST_F(TGameSoundPlaybackTest, LoadingAgainStopsTheFirstSetAndPlaysTheSecond)
+{
     const TTestTone a = Tone('A', LongSeconds);
     const TTestTone b = Tone('B', 0.2);
     LoadTones({&a});
@@ -143,7 +154,8 @@ TEST_F(TGameSoundPlaybackTest, LoadingAgainStopsTheFirstSetAndPlaysTheSecond) {
 }
 
 // The name keeps the old misspelling; the file with the right spelling is a decoy.
-TEST_F(TGameSoundPlaybackTest, EffectThreeIsTheFileNamedCorrisionWav) {
+TEST_F(TGameSoundPlaybackTest, EffectThreeIsTheFileNamedCorrisionWav)
+{
     const std::vector<TTestTone> tones = {Tone('A', 0.2), Tone('B', 0.2), Tone('C', 0.2),
                                           Tone('D', 0.2), Tone('E', 0.2), Tone('F', 0.2)};
     const TTestTone decoy = Tone('G', 0.2);
@@ -161,7 +173,8 @@ TEST_F(TGameSoundPlaybackTest, EffectThreeIsTheFileNamedCorrisionWav) {
 
 // The subsystem and the mixer are shared by every player in the process: one
 // player going away must not close them under another.
-TEST_F(TGameSoundPlaybackTest, SecondPlayerSharesTheDeviceAndLeavesItOpen) {
+TEST_F(TGameSoundPlaybackTest, SecondPlayerSharesTheDeviceAndLeavesItOpen)
+{
     const TTestTone a = Tone('A', 0.2);
     const TTestTone b = Tone('B', 0.2);
     auto second = std::make_unique<TGameSound>();
@@ -175,7 +188,8 @@ TEST_F(TGameSoundPlaybackTest, SecondPlayerSharesTheDeviceAndLeavesItOpen) {
     EXPECT_EQ(Heard({&a, &b}), "B _ A _");
 }
 
-TEST_F(TGameSoundPlaybackTest, PlayerMadeAfterTheLastOneWentPlaysAgain) {
+TEST_F(TGameSoundPlaybackTest, PlayerMadeAfterTheLastOneWentPlaysAgain)
+{
     Sound.reset(); // the last player: SDL's audio shuts down entirely
     Output = std::make_unique<TDiskOutput>(Scratch.Folder() + "again.raw");
     Sound = std::make_unique<TGameSound>();
@@ -192,14 +206,16 @@ struct TStopCase {
     std::function<void(TGameSound&)> Stop;
 };
 
-void PrintTo(const TStopCase& stopCase, std::ostream* out) {
+void PrintTo(const TStopCase& stopCase, std::ostream* out)
+{
     *out << stopCase.Name;
 }
 
 class TGameSoundStopTest : public TGameSoundPlaybackTest,
                            public testing::WithParamInterface<TStopCase> {};
 
-TEST_P(TGameSoundStopTest, EffectPlayingFallsSilent) {
+TEST_P(TGameSoundStopTest, EffectPlayingFallsSilent)
+{
     const TTestTone a = Tone('A', LongSeconds);
     Sound->Load({Scratch.Write("A.wav", a.Wave()), Scratch.Write("Empty.wav", "")});
     Sound->Play(0);

@@ -7,7 +7,8 @@
 #include <system_error>
 #include <unistd.h>
 
-TScratchFolder::TScratchFolder() {
+TScratchFolder::TScratchFolder()
+{
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();
     for (char& c : name)
@@ -18,12 +19,14 @@ TScratchFolder::TScratchFolder() {
     std::filesystem::create_directories(FPath);
 }
 
-TScratchFolder::~TScratchFolder() {
+TScratchFolder::~TScratchFolder()
+{
     std::error_code error;
     std::filesystem::remove_all(FPath, error);
 }
 
-std::string TScratchFolder::Write(const std::string& name, const std::string& bytes) const {
+std::string TScratchFolder::Write(const std::string& name, const std::string& bytes) const
+{
     std::string path = FPath + name;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

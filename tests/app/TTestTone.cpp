@@ -6,7 +6,8 @@ namespace {
 
 constexpr int TagBits = 7;
 
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+void PutLittleEndian(std::string& bytes, std::uint32_t value, int size)
+{
     for (int i = 0; i < size; ++i)
         bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
 }
@@ -14,7 +15,8 @@ void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
 } // namespace
 
 TTestTone::TTestTone(char name, std::size_t frames, int rate, int channels)
-    : FName(name), FRate(rate), FChannels(channels) {
+    : FName(name), FRate(rate), FChannels(channels)
+{
     const int tag = name - 'A' + 1;
     // Pitch and level differ too, so that the tones of a recording can also
     // be told apart by ear or in a spectrogram.
@@ -29,16 +31,19 @@ TTestTone::TTestTone(char name, std::size_t frames, int rate, int channels)
     }
 }
 
-char TTestTone::NameOf(std::int16_t sample) {
+char TTestTone::NameOf(std::int16_t sample)
+{
     const int tag = sample & TagBits;
     return tag == 0 ? '\0' : static_cast<char>('A' + tag - 1);
 }
 
-std::string TTestTone::Wave() const {
+std::string TTestTone::Wave() const
+{
     return WaveClaiming(static_cast<std::uint32_t>(2 * FSamples.size()));
 }
 
-std::string TTestTone::WaveClaiming(std::uint32_t dataBytes) const {
+std::string TTestTone::WaveClaiming(std::uint32_t dataBytes) const
+{
     std::string bytes = "RIFF";
     PutLittleEndian(bytes, 36 + dataBytes, 4);
     bytes += "WAVEfmt ";

@@ -2,6 +2,7 @@
 
 #include "Common.h"
 
+#include <array>
 #include <cmath>
 
 namespace SynthRecipes {
@@ -9,14 +10,16 @@ namespace SynthRecipes {
 namespace {
 
 // Equal-tempered pitch, in semitones from the A at 440 Hz.
-double Note(int semitones) {
+double Note(int semitones)
+{
     return 440.0 * std::pow(2.0, semitones / 12.0);
 }
 
 constexpr int C5 = 3, D5 = 5, E5 = 7, G5 = 10, A4 = 0, Bb4 = 1;
 constexpr int Octave = 12;
 
-TSynthTone Held(double start, double length, int note, TSynthTimbre timbre, double decay) {
+TSynthTone Held(double start, double length, int note, TSynthTimbre timbre, double decay)
+{
     TSynthTone tone;
     tone.Start = start;
     tone.Length = length;
@@ -26,7 +29,8 @@ TSynthTone Held(double start, double length, int note, TSynthTimbre timbre, doub
     return tone;
 }
 
-TSynthTone Glide(double length, double fromHz, double toHz, TSynthTimbre timbre, double decay) {
+TSynthTone Glide(double length, double fromHz, double toHz, TSynthTimbre timbre, double decay)
+{
     TSynthTone tone;
     tone.Length = length;
     tone.FromHz = fromHz;
@@ -37,7 +41,8 @@ TSynthTone Glide(double length, double fromHz, double toHz, TSynthTimbre timbre,
 }
 
 // A cake: two quick bell strokes a fifth apart, the higher one ringing on.
-TSynthEffect Cake() {
+TSynthEffect Cake()
+{
     TSynthTone low = Held(0.0, 0.10, E5 + Octave, tmBell, 0.05);
     TSynthTone high = Held(0.07, 0.22, E5 + Octave + 7, tmBell, 0.07);
     low.Level = 0.8;
@@ -47,7 +52,8 @@ TSynthEffect Cake() {
 
 // A stamp: a low knock that sinks in pitch, with a muffled scuff on top. It
 // is worth nothing, so it must not sound like a prize.
-TSynthEffect Stamp() {
+TSynthEffect Stamp()
+{
     TSynthTone knock = Glide(0.16, 150, 50, tmSine, 0.045);
     TSynthTone scuff = Glide(0.05, 400, 150, tmNoise, 0.015);
     knock.Attack = 0.003;
@@ -57,11 +63,12 @@ TSynthEffect Stamp() {
 }
 
 // A gelato: a quick run up two octaves of a major chord, topped by a wobbling twinkle.
-TSynthEffect Gelato() {
-    constexpr int Run[] = {C5, E5, G5, C5 + Octave, E5 + Octave, G5 + Octave};
+TSynthEffect Gelato()
+{
+    constexpr std::array<int, 6> Run = {C5, E5, G5, C5 + Octave, E5 + Octave, G5 + Octave};
     constexpr double Step = 0.045;
     TSynthEffect effect{{}, 0.6};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < static_cast<int>(Run.size()); ++i) {
         TSynthTone tone = Held(i * Step, 0.18, Run[i] + Octave, tmBell, 0.05);
         tone.Attack = 0.002;
         tone.Level = 0.6 + 0.08 * i;
@@ -76,7 +83,8 @@ TSynthEffect Gelato() {
 
 // A player turning at a wall: a soft, short bump, heard often, so it is the
 // shortest and plainest of all.
-TSynthEffect Corrision() {
+TSynthEffect Corrision()
+{
     TSynthTone body = Glide(0.09, 260, 170, tmSine, 0.03);
     TSynthTone edge = Glide(0.09, 520, 340, tmSine, 0.02);
     body.Attack = edge.Attack = 0.002;
@@ -85,7 +93,8 @@ TSynthEffect Corrision() {
 }
 
 // Back home: a major arpeggio up to the top, a step back, and the top again, held.
-TSynthEffect Back() {
+TSynthEffect Back()
+{
     TSynthEffect effect{{}, 0.5};
     effect.Tones = {
         Held(0.00, 0.14, C5, tmReed, 0.12), Held(0.12, 0.14, E5, tmReed, 0.12),
@@ -99,7 +108,8 @@ TSynthEffect Back() {
 }
 
 // Game over: three slow steps down, and a last note that sags and wavers.
-TSynthEffect GameOver() {
+TSynthEffect GameOver()
+{
     constexpr double Step = 0.22;
     TSynthEffect effect{{}, 0.4}; // long and low, so it sounds loud at a lower peak
     effect.Tones = {
@@ -118,7 +128,8 @@ TSynthEffect GameOver() {
 
 } // namespace
 
-TSynthEffect ForSound(int id) {
+TSynthEffect ForSound(int id)
+{
     switch (id) {
     case Common::sndCake:
         return Cake();

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<std::int16_t> TSynthEffect::Render(int sampleRate) const {
+std::vector<std::int16_t> TSynthEffect::Render(int sampleRate) const
+{
     std::vector<double> mix;
     for (const TSynthTone& tone : Tones)
         tone.AddTo(mix, sampleRate);

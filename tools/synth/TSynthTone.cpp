@@ -32,14 +32,16 @@ struct TVoice {
     double Muffled = 0;
 };
 
-double Envelope(const TSynthTone& tone, double t) {
+double Envelope(const TSynthTone& tone, double t)
+{
     const double rise = tone.Attack > 0 ? std::min(1.0, t / tone.Attack) : 1.0;
     const double fall = t > tone.Attack ? std::exp(-(t - tone.Attack) / tone.Decay) : 1.0;
     const double release = std::clamp((tone.Length - t) / ReleaseSeconds, 0.0, 1.0);
     return rise * fall * release;
 }
 
-double FrequencyAt(const TSynthTone& tone, double t) {
+double FrequencyAt(const TSynthTone& tone, double t)
+{
     const double glide = tone.FromHz * std::pow(tone.ToHz / tone.FromHz, t / tone.Length);
     const double wobble = tone.Vibrato * std::sin(TwoPi * VibratoHz * t);
     return glide * std::pow(2.0, wobble / 12.0);
@@ -48,7 +50,8 @@ double FrequencyAt(const TSynthTone& tone, double t) {
 // Higher overtones fade faster than the fundamental, as in a struck bar.
 template <std::size_t N>
 double Partials(const std::array<TPartial, N>& partials, double phase, double hz, double t,
-                double decay, int sampleRate) {
+                double decay, int sampleRate)
+{
     double sum = 0;
     for (const TPartial& partial : partials) {
         if (partial.Ratio * hz >= HighestPartialShare * sampleRate)
@@ -59,7 +62,8 @@ double Partials(const std::array<TPartial, N>& partials, double phase, double hz
     return sum;
 }
 
-double Noise(TVoice& voice, double hz, int sampleRate) {
+double Noise(TVoice& voice, double hz, int sampleRate)
+{
     voice.NoiseState = voice.NoiseState * 1664525U + 1013904223U;
     const double white = static_cast<double>(voice.NoiseState >> 8) / (1U << 23) - 1.0;
     const double pull = 1.0 - std::exp(-TwoPi * hz / sampleRate);
@@ -67,7 +71,8 @@ double Noise(TVoice& voice, double hz, int sampleRate) {
     return 2.0 * voice.Muffled; // muffling takes away about half the level
 }
 
-double Wave(const TSynthTone& tone, TVoice& voice, double hz, double t, int sampleRate) {
+double Wave(const TSynthTone& tone, TVoice& voice, double hz, double t, int sampleRate)
+{
     switch (tone.Timbre) {
     case tmBell:
         return Partials(BellPartials, voice.Phase, hz, t, tone.Decay, sampleRate);
@@ -83,7 +88,8 @@ double Wave(const TSynthTone& tone, TVoice& voice, double hz, double t, int samp
 
 } // namespace
 
-void TSynthTone::AddTo(std::vector<double>& mix, int sampleRate) const {
+void TSynthTone::AddTo(std::vector<double>& mix, int sampleRate) const
+{
     const auto first = static_cast<std::size_t>(std::lround(Start * sampleRate));
     const auto count = static_cast<std::size_t>(std::lround(Length * sampleRate));
     mix.resize(std::max(mix.size(), first + count), 0.0);

@@ -7,12 +7,14 @@ namespace WaveFile {
 namespace {
 
 // WAVE is little-endian whatever the machine is.
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+void PutLittleEndian(std::string& bytes, std::uint32_t value, int size)
+{
     for (int i = 0; i < size; ++i)
         bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
 }
 
-std::string Header(std::uint32_t dataBytes, int sampleRate) {
+std::string Header(std::uint32_t dataBytes, int sampleRate)
+{
     constexpr std::uint32_t FormatBytes = 16;
     constexpr int Channels = 1;
     constexpr int BytesPerSample = 2;
@@ -33,8 +35,8 @@ std::string Header(std::uint32_t dataBytes, int sampleRate) {
 
 } // namespace
 
-bool WriteMono16(const std::string& path, const std::vector<std::int16_t>& samples,
-                 int sampleRate) {
+bool WriteMono16(const std::string& path, const std::vector<std::int16_t>& samples, int sampleRate)
+{
     std::string bytes = Header(static_cast<std::uint32_t>(2 * samples.size()), sampleRate);
     for (const std::int16_t sample : samples)
         PutLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);

@@ -16,7 +16,8 @@ namespace {
 // Low enough to keep the files small, high enough for the brightest overtone of a chime.
 constexpr int SampleRate = 22050;
 
-bool WriteSound(const std::filesystem::path& folder, int id) {
+bool WriteSound(const std::filesystem::path& folder, int id)
+{
     const std::string path = (folder / Common::SoundFileNames[id]).string();
     if (WaveFile::WriteMono16(path, SynthRecipes::ForSound(id).Render(SampleRate), SampleRate))
         return true;
@@ -26,7 +27,8 @@ bool WriteSound(const std::filesystem::path& folder, int id) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fputs("usage: tolm-synth FOLDER\n", stderr);
         return 2;
