@@ -50,7 +50,7 @@ void TGameField::LayBorder()
     }
 }
 
-TPoint TGameField::DrawCell() const
+TPoint TGameField::RandomCell() const
 {
     const int x = Random::DrawMod(Map.Width());
     const int y = Random::DrawMod(Map.Height());
@@ -62,9 +62,9 @@ void TGameField::PlacePlayers(int players)
     const TPoint centre{Map.Width() / 2, Map.Height() / 2};
     for (int i = 0; i < players; ++i) {
         // Border cells and taken cells are simply drawn again.
-        TPoint cell = players == 1 ? centre : DrawCell();
+        TPoint cell = players == 1 ? centre : RandomCell();
         while (!Map.IsFree(cell.X, cell.Y))
-            cell = DrawCell();
+            cell = RandomCell();
         auto& player = AddUnit(std::make_unique<TGamePlayerUnit>(i), cell.X, cell.Y);
         Players.push_back(static_cast<TGamePlayerUnit*>(&player));
     }
@@ -76,7 +76,7 @@ void TGameField::PlacePlayers(int players)
 void TGameField::SetFences()
 {
     for (int placed = 0; placed < FenceCount;) {
-        const TPoint cell = DrawCell();
+        const TPoint cell = RandomCell();
         if (Map.IsFree(cell.X, cell.Y)) {
             Map.SetTerrain(cell.X, cell.Y, gtFence);
             ++placed;
@@ -122,7 +122,7 @@ void TGameField::SpawnItem()
     if (Random::Draw() % (Busy ? 3 : 6) != 0)
         return;
     for (int attempt = 0; attempt < SpawnTries; ++attempt) {
-        const TPoint cell = DrawCell();
+        const TPoint cell = RandomCell();
         if (Map.IsFree(cell.X, cell.Y)) {
             const TGameItem item = Random::Draw() % 6 == 0 ? itGelato : itCake;
             AddUnit(std::make_unique<TGameTargetUnit>(item), cell.X, cell.Y);

@@ -58,7 +58,7 @@ private:
     void LayBorder();
     void PlacePlayers(int players);
     void SetFences();
-    TPoint DrawCell() const;
+    TPoint RandomCell() const;
     void SpawnItem();
     bool TestEnd(TGameSoundSink& sound);
     void End(const char* message, int soundId, TGameSoundSink& sound);

@@ -102,25 +102,28 @@ void TBoard::Press(int player, int key)
     Pads[player].KeyDown(Common::KeyTable[player][key]);
 }
 
-void TBoard::Release(int player, int key)
+void TBoard::Head(int player, int dx, int dy)
 {
-    Pads[player].KeyUp(Common::KeyTable[player][key]);
+    TGamePlayerUnit& unit = Player(player);
+    unit.Dx = unit.LastDx = dx;
+    unit.Dy = unit.LastDy = dy;
+}
+
+template <typename TPass> std::vector<int> TBoard::Run(TPass pass)
+{
+    Sound.Played.clear();
+    pass(TGamePads{&Pads[0], &Pads[1]});
+    for (TGamePad& pad : Pads)
+        pad.ClearPressed();
+    return Sound.Played;
 }
 
 std::vector<int> TBoard::Tick()
 {
-    Sound.Played.clear();
-    Field.Tick({&Pads[0], &Pads[1]}, Sound);
-    for (TGamePad& pad : Pads)
-        pad.ClearPressed();
-    return Sound.Played;
+    return Run([this](const TGamePads& pads) { Field.Tick(pads, Sound); });
 }
 
 std::vector<int> TBoard::Step()
 {
-    Sound.Played.clear();
-    Field.StepUnits({&Pads[0], &Pads[1]}, Sound);
-    for (TGamePad& pad : Pads)
-        pad.ClearPressed();
-    return Sound.Played;
+    return Run([this](const TGamePads& pads) { Field.StepUnits(pads, Sound); });
 }

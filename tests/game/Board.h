@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// Key indices of a pad.
+inline constexpr int KeyLeft = 0, KeyRight = 1, KeyUp = 2, KeyDown = 3;
+
 class TBoard {
 public:
     explicit TBoard(const std::vector<std::string>& rows);
@@ -32,7 +35,8 @@ public:
 
     // Key index 0..3 (left, right, up, down) of the player's pad.
     void Press(int player, int key);
-    void Release(int player, int key);
+    // Sets the player moving along (dx, dy), as if it had been doing so.
+    void Head(int player, int dx, int dy);
     // One tick as the game view runs it: the field's tick, then the presses
     // are forgotten. Returns the sounds played in it.
     std::vector<int> Tick();
@@ -42,4 +46,8 @@ public:
     TGameField Field;
     std::array<TGamePad, 2> Pads;
     TReplaySound Sound;
+
+private:
+    // Runs pass with both pads, then forgets the presses as the view does.
+    template <typename TPass> std::vector<int> Run(TPass pass);
 };

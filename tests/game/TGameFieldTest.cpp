@@ -10,14 +10,7 @@
 namespace {
 
 using Sounds = std::vector<int>;
-constexpr int Left = 0, Up = 2, Down = 3;
 constexpr int Back = 4, GameOver = 5;
-
-void Heading(TGamePlayerUnit& player, int dx, int dy)
-{
-    player.Dx = player.LastDx = dx;
-    player.Dy = player.LastDy = dy;
-}
 
 int CountTerrain(const TGameMap& map, TGameTerrain terrain)
 {
@@ -122,7 +115,7 @@ TEST_F(TGameFieldTest, NothingHappensBeforeTheFirstStartOrAfterTheEnd)
         "#1c##",
         "#####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     board.Tick();
     EXPECT_EQ(board.Tick(), Sounds{GameOver});
     const auto ended = Random::State();
@@ -189,7 +182,7 @@ TEST_F(TGameFieldTest, AnItemIsPickedUpOnTheTickItWouldExpire)
         "#1c.#",
         "#####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     board.ItemAt(2, 1).Life = 1;
     EXPECT_EQ(board.Step(), Sounds{0});
     EXPECT_EQ(board.Picture()[1], "#o1.#");
@@ -239,15 +232,15 @@ TEST_F(TGameFieldTest, BackHomeScoresTheTrailAndSetsTheHighScoreOnlyThen)
         "#######",
     });
     auto& player = board.Player(0);
-    Heading(player, 1, 0);
+    board.Head(0, 1, 0);
     EXPECT_EQ(board.Tick(), Sounds{0});
     EXPECT_EQ(player.Score, 1);
     EXPECT_EQ(board.Field.HighScore, 0); // not while the game runs
-    board.Press(0, Down);
+    board.Press(0, KeyDown);
     board.Tick();
-    board.Press(0, Left);
+    board.Press(0, KeyLeft);
     board.Tick();
-    board.Press(0, Up);
+    board.Press(0, KeyUp);
     EXPECT_EQ(board.Tick(), Sounds{Back});
     EXPECT_TRUE(player.AtHome);
     EXPECT_TRUE(board.Field.Over);
@@ -282,7 +275,7 @@ TEST_F(TGameFieldTest, EitherPlayersScoreCanBecomeTheHighScore)
         "#######",
     });
     board.Field.HighScore = 0;
-    Heading(board.Player(1), -1, 0);
+    board.Head(1, -1, 0);
     board.Tick(); // P1 is stuck at once; P2 eats the gelato on the same tick
     EXPECT_EQ(board.Field.Message, "P1 is Stuck");
     EXPECT_EQ(board.Field.HighScore, 1);
@@ -326,7 +319,7 @@ TEST_F(TGameFieldTest, DrawRepaintsChangedCellsThenTheWholeStatusStrip)
         "#1c.#",
         "#####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     board.Step(); // the player eats the cake and leaves a trail cell behind
     board.Field.Message = "Got a Tolmkuchen";
 
@@ -361,7 +354,7 @@ TEST_F(TGameFieldTest, ACellOfOpenGroundGetsGroundOnly)
         "#1.#",
         "####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     board.Step();
     TReplayCanvas canvas;
     board.Field.Draw(canvas, TReplayImageList());

@@ -7,14 +7,7 @@ namespace {
 
 using Rows = std::vector<std::string>;
 using Sounds = std::vector<int>;
-constexpr int Left = 0, Right = 1, Up = 2;
 constexpr int Collision = 3;
-
-void Heading(TGamePlayerUnit& player, int dx, int dy)
-{
-    player.Dx = player.LastDx = dx;
-    player.Dy = player.LastDy = dy;
-}
 
 class TGamePlayerUnitTest : public ::testing::Test {
 protected:
@@ -38,7 +31,7 @@ TEST_F(TGamePlayerUnitTest, WaitsForAFirstDirectionButStillBlinksAndMarksItsCell
     Random::Draw(); // the blink's, and no shuffle
     EXPECT_EQ(after, Random::State());
 
-    board.Press(0, Right);
+    board.Press(0, KeyRight);
     board.Step();
     EXPECT_EQ(board.Picture()[1], "#..1#");
 }
@@ -51,8 +44,8 @@ TEST_F(TGamePlayerUnitTest, TheRequestWinsOverTheCurrentDirection)
         "#..1..#",
         "#######",
     });
-    Heading(board.Player(0), 1, 0);
-    board.Press(0, Up);
+    board.Head(0, 1, 0);
+    board.Press(0, KeyUp);
     EXPECT_EQ(board.Step(), Sounds{}); // a turn by request is not a collision
     EXPECT_EQ(board.Picture()[1], "#..1..#");
     EXPECT_EQ(board.Player(0).LastDx, 1);
@@ -67,8 +60,8 @@ TEST_F(TGamePlayerUnitTest, ARequestIntoABlockedCellGoesOnStraightSilently)
         "#..1..#",
         "#######",
     });
-    Heading(board.Player(0), 1, 0);
-    board.Press(0, Up);
+    board.Head(0, 1, 0);
+    board.Press(0, KeyUp);
     EXPECT_EQ(board.Step(), Sounds{});
     EXPECT_EQ(board.Picture()[2], "#...1.#");
 }
@@ -83,7 +76,7 @@ TEST_F(TGamePlayerUnitTest, AtAWallTurnsToTheLastVerticalDirectionAndIsHeard)
         "#####",
     });
     auto& player = board.Player(0);
-    Heading(player, 1, 0);
+    board.Head(0, 1, 0);
     player.LastDy = 1; // it came down before it went right
     EXPECT_EQ(board.Step(), Sounds{Collision});
     EXPECT_EQ(board.Picture()[3], "#.1.#");
@@ -104,7 +97,7 @@ TEST_F(TGamePlayerUnitTest, ForcedTurnsFollowTheShuffledOrder)
          {std::tuple{1U, 2, 3, true}, {4U, 2, 1, true}, {5U, 1, 2, false}}) {
         Random::Seed(seed);
         TBoard board(start);
-        Heading(board.Player(0), 1, 0);
+        board.Head(0, 1, 0);
         const auto sounds = board.Step();
         EXPECT_EQ(board.Player(0).X, x) << "seed " << seed;
         EXPECT_EQ(board.Player(0).Y, y) << "seed " << seed;
@@ -120,7 +113,7 @@ TEST_F(TGamePlayerUnitTest, EveryMovingStepMakesFiveDraws)
         "#.1.#",
         "#####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     const auto before = Random::State();
     board.Step();
     const auto after = Random::State();
@@ -138,7 +131,7 @@ TEST_F(TGamePlayerUnitTest, ATurnInACorridorIsNotHeard)
         "#o1##",
         "#####",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     EXPECT_EQ(board.Step(), Sounds{}); // one way out: no collision
     EXPECT_EQ(board.Picture()[1], "##1##");
 }
@@ -151,7 +144,7 @@ TEST_F(TGamePlayerUnitTest, AFirstMoveNeverSoundsLikeACollision)
         "##.##",
         "#####",
     });
-    board.Press(0, Right);
+    board.Press(0, KeyRight);
     EXPECT_EQ(board.Step(), Sounds{});
     const auto& player = board.Player(0);
     EXPECT_TRUE((player.X == 1 && player.Y == 1) || (player.X == 2 && player.Y == 2));
@@ -164,7 +157,7 @@ TEST_F(TGamePlayerUnitTest, TheTrailIsAsLongAsTheCakesEatenAndFollowsOneBehind)
         "#1cc....#",
         "#########",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     EXPECT_EQ(board.Step(), Sounds{0});
     EXPECT_EQ(board.Picture()[1], "#o1c....#");
     EXPECT_EQ(board.Field.Message, "Got a Tolmkuchen");
@@ -186,8 +179,8 @@ TEST_F(TGamePlayerUnitTest, ReversalIsBlockedByTheTrailButNotByOpenGround)
         "#..1..#",
         "#######",
     });
-    Heading(open.Player(0), 1, 0);
-    open.Press(0, Left);
+    open.Head(0, 1, 0);
+    open.Press(0, KeyLeft);
     EXPECT_EQ(open.Step(), Sounds{});
     EXPECT_EQ(open.Picture()[1], "#.1...#");
 
@@ -196,9 +189,9 @@ TEST_F(TGamePlayerUnitTest, ReversalIsBlockedByTheTrailButNotByOpenGround)
         "#.1c...#",
         "########",
     });
-    Heading(trailed.Player(0), 1, 0);
+    trailed.Head(0, 1, 0);
     trailed.Step();
-    trailed.Press(0, Left);
+    trailed.Press(0, KeyLeft);
     EXPECT_EQ(trailed.Step(), Sounds{});
     EXPECT_EQ(trailed.Picture()[1], "#..o1..#");
 }
@@ -210,7 +203,7 @@ TEST_F(TGamePlayerUnitTest, ItemsScoreAndPlayTheirSound)
         "#1sg..#",
         "#######",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     EXPECT_EQ(board.Step(), Sounds{1});
     EXPECT_EQ(board.Field.Message, "Got a Stamp");
     EXPECT_EQ(board.Player(0).Score, 0);
@@ -227,7 +220,7 @@ TEST_F(TGamePlayerUnitTest, TheOtherPlayerBlocksLikeAWall)
         "#.12.#",
         "######",
     });
-    Heading(board.Player(0), 1, 0);
+    board.Head(0, 1, 0);
     board.Step();
     EXPECT_EQ(board.Picture()[1], "#1.2.#"); // the only way out was back
 }
@@ -240,7 +233,7 @@ TEST_F(TGamePlayerUnitTest, ADeadEndMakesThePlayerStuckOnlyOnItsNextStep)
         "#####",
     });
     auto& player = board.Player(0);
-    Heading(player, 1, 0);
+    board.Head(0, 1, 0);
     board.Step();
     EXPECT_EQ(board.Picture()[1], "#o1##");
     EXPECT_FALSE(player.Stuck);
