@@ -66,6 +66,9 @@ bool IsWave(const std::vector<unsigned char>& file)
 
 bool OpenDevice()
 {
+    // SDL would otherwise take over SIGINT and SIGTERM and turn them into
+    // events nobody reads, and the game could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Subsystem and mixer both count their users, so every player opens and
     // closes its own share and a second player leaves the first one working.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)

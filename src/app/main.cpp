@@ -1,10 +1,21 @@
-#include <cstdio>
+#include "TGameBox.h"
+#include "TGameSpriteList.h"
 
-// The window is not built yet; until it is, the program says so instead of
-// pretending to start.
-int main()
+#include <QApplication>
+
+// The game in a plain window: the view alone, played with the keys.
+int main(int argc, char** argv)
 {
-    std::puts("Tolm Game: the game window is not built yet.\n"
-              "The rules run headless: see tolm-replay beside this program.");
+    QApplication app(argc, argv);
+    const TGameSpriteList sprites = TGameSpriteList::Builtin();
+    TGameBox view;
+    view.setWindowTitle(QStringLiteral("Tolm Game"));
+    view.setFixedSize(view.size());
+    view.setFocusPolicy(Qt::StrongFocus);
+    view.SetImages(&sprites);
+    view.ShowInstructions();
+    view.show();
+    view.activateWindow();
+    QApplication::exec();
     return 0;
 }

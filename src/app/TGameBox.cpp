@@ -1,0 +1,275 @@
+#include "TGameBox.h"
+#include "Common.h"
+#include "Random.h"
+#include "TGameField.h"
+#include "TGamePad.h"
+#include "TGamePainterCanvas.h"
+#include "TGameSound.h"
+#include "TGameSpriteList.h"
+#include "TGameTextCache.h"
+#include "TGameTimer.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cmath>
+#include <ctime>
+#include <numbers>
+#include <sstream>
+
+namespace {
+
+constexpr std::uint32_t TickInterval = 100;
+// The ring on the instructions screen is made of cakes.
+constexpr int CakeSprite = 30;
+
+const char* const InstructionsText = "Tolm Game - Instructions\r\n"
+                                     "\r\n"
+                                     "Get tolmkuchens and bring them\r\n"
+                                     "back home. One point per one.\r\n"
+                                     "\r\n"
+                                     "It is game over when there is no\r\n"
+                                     "way to go around the player.";
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
+{
+    Random::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    resize(Common::ViewRect.Width(), Common::ViewRect.Height());
+    Timer = std::make_unique<TGameTimer>(Synchronizer, Clock, TickInterval,
+                                         [this](TGameTimer&) { TimerTick(); });
+    Field = std::make_unique<TGameField>(Common::FieldWidth, Common::FieldHeight);
+    for (std::size_t i = 0; i < Pads.size(); ++i) {
+        Pads[i] = std::make_unique<TGamePad>();
+        Pads[i]->SetKeys(Common::KeyTable[i]);
+    }
+    SoundPlayer = std::make_unique<TGameSound>();
+    SoundPlayer->Load(TGameSound::PathsIn(Common::SoundFolder()));
+    Picture = QImage(width(), height(), QImage::Format_RGB32);
+    Texts = std::make_unique<TGameTextCache>(TGamePainterCanvas::PictureFont());
+    SetOptions(TGameBoxOptions());
+    // A key let go while another program had the keyboard sends us no
+    // release; forgetting every key then lets the next poll release it.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    Keys.Clear();
+            });
+    Timer->Resume();
+}
+
+TGameBox::~TGameBox()
+{
+    // Stopping may serve one last tick, which still finds everything intact.
+    try {
+        Shutdown();
+        Timer->Terminate();
+        Timer->WaitFor();
+    } catch (...) {
+    }
+    Picture = QImage();
+    Texts.reset();
+    SoundPlayer.reset();
+    Pads[0].reset();
+    Pads[1].reset();
+    Field.reset();
+    Timer.reset();
+}
+
+void TGameBox::ShowInstructions()
+{
+    SetState(gbsInstructions);
+}
+
+void TGameBox::NewGame(int players)
+{
+    if (players == 1)
+        SetState(gbsOnePlayer);
+    else if (players == 2)
+        SetState(gbsTwoPlayers);
+}
+
+void TGameBox::Shutdown()
+{
+    SetState(gbsShutdown);
+}
+
+void TGameBox::KeyDown(int keyCode)
+{
+    Keys.Press(keyCode);
+    for (const auto& pad : Pads)
+        pad->KeyDown(keyCode);
+    if (keyCode == Common::KeySpace || keyCode == Common::KeyEnter)
+        NewGame(1);
+}
+
+void TGameBox::KeyUp(int keyCode)
+{
+    Keys.Release(keyCode);
+    for (const auto& pad : Pads)
+        pad->KeyUp(keyCode);
+}
+
+void TGameBox::HandleKeyEvent(const QKeyEvent& event)
+{
+    const int keyCode = VirtualKey(event.key());
+    if (keyCode == 0)
+        return;
+    const bool press = event.type() == QEvent::KeyPress;
+    if (!event.isAutoRepeat())
+        press ? KeyDown(keyCode) : KeyUp(keyCode);
+    else if (press && (keyCode == Common::KeySpace || keyCode == Common::KeyEnter))
+        NewGame(1);
+}
+
+int TGameBox::VirtualKey(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return 0x25;
+    case Qt::Key_Up:
+        return 0x26;
+    case Qt::Key_Right:
+        return 0x27;
+    case Qt::Key_Down:
+        return 0x28;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Common::KeyEnter;
+    default:
+        // Qt's codes of Space, the digits and the letters are their ASCII
+        // codes, which are also their virtual-key codes.
+        const bool letterOrDigit = (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
+                                   (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z);
+        return letterOrDigit || qtKey == Qt::Key_Space ? qtKey : 0;
+    }
+}
+
+TGameBoxOptions TGameBox::GetOptions() const
+{
+    return {Field->HighScore, Field->Busy, SoundPlayer->Enabled};
+}
+
+void TGameBox::SetOptions(const TGameBoxOptions& options)
+{
+    if (options == GetOptions())
+        return;
+    Field->HighScore = options.HighScore;
+    Field->Busy = options.BusyGame;
+    SoundPlayer->Enabled = options.Sound;
+    Changed();
+}
+
+void TGameBox::SetImages(const TGameSpriteList* images)
+{
+    if (images == FImages)
+        return;
+    FImages = images;
+    Changed();
+}
+
+void TGameBox::paintEvent(QPaintEvent* /*event*/)
+{
+    if (Picture.isNull())
+        return;
+    // Without smoothing the painter copies pixels, plainly at the picture's
+    // own size and by nearest neighbour at any other, high-DPI screens
+    // included.
+    QPainter painter(this);
+    painter.drawImage(rect(), Picture);
+}
+
+void TGameBox::keyPressEvent(QKeyEvent* event)
+{
+    HandleKeyEvent(*event);
+}
+
+void TGameBox::keyReleaseEvent(QKeyEvent* event)
+{
+    HandleKeyEvent(*event);
+}
+
+void TGameBox::SetState(TGameBoxState state)
+{
+    FState = state;
+    if (state == gbsInstructions) {
+        TGamePainterCanvas canvas(Picture, *Texts);
+        DrawInstructions(canvas);
+    } else if (state == gbsOnePlayer) {
+        Field->Start(1);
+    } else if (state == gbsTwoPlayers) {
+        Field->Start(2);
+    }
+}
+
+void TGameBox::TimerTick()
+{
+    for (const auto& pad : Pads)
+        pad->PollKeys(Keys);
+    Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
+    {
+        TGamePainterCanvas canvas(Picture, *Texts);
+        Field->Draw(canvas, Sprites());
+    }
+    if (Field->Over)
+        SetState(gbsGameOver);
+    for (const auto& pad : Pads)
+        pad->ClearPressed();
+    repaint();
+}
+
+void TGameBox::DrawInstructions(TGameCanvas& canvas)
+{
+    canvas.FillRect(Common::ViewRect, Common::BackgroundColor);
+    constexpr int cakes = 6;
+    constexpr double radius = 90;
+    const int centreX = Common::ViewRect.Width() / 2;
+    const int centreY = Common::ViewRect.Height() / 2;
+    const int start = Random::DrawMod(360);
+    for (int k = 0; k < cakes; ++k) {
+        const double angle = (start + 360.0 / cakes * k) * std::numbers::pi / 180;
+        const auto x = static_cast<int>(std::cos(angle) * radius + centreX);
+        const auto y = static_cast<int>(std::sin(angle) * radius + centreY);
+        constexpr int half = Common::CellSize / 2;
+        canvas.DrawImage(Sprites(), Common::SpriteImage[CakeSprite], x - half, y - half);
+    }
+
+    const std::vector<std::string> lines = SplitLines(InstructionsText);
+    TSize block;
+    for (const std::string& line : lines) {
+        const TSize extent = canvas.TextExtent(line);
+        block.Width = std::max(block.Width, extent.Width);
+        block.Height = std::max(block.Height, extent.Height);
+    }
+    const int x = (Common::ViewRect.Width() - block.Width) / 2;
+    int y = (Common::ViewRect.Height() - static_cast<int>(lines.size()) * block.Height) / 2;
+    for (const std::string& line : lines) {
+        canvas.TextOut(x, y, line, Common::TextColor, std::nullopt);
+        y += block.Height;
+    }
+}
+
+void TGameBox::Changed()
+{
+    if (OnChange)
+        OnChange(*this);
+}
+
+const TGameSpriteList& TGameBox::Sprites() const
+{
+    return FImages != nullptr ? *FImages : NoSprites;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The game on the screen: owns the tick timer, the game, both key pads, the
+// sound player and the 336 x 328 picture everything is drawn into. Each tick
+// polls the pads, advances the game, draws the changes into the picture and
+// shows the picture at once, stretched to whatever size the widget has.
+
+#include "TGameBoxOptions.h"
+#include "TGameKeyRecord.h"
+#include "TGameQtSynchronizer.h"
+#include "TGameSpriteList.h"
+#include "TGameSystemClock.h"
+#include "TNotifyEvent.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QKeyEvent;
+class TGameCanvas;
+class TGameField;
+class TGamePad;
+class TGameSound;
+class TGameTextCache;
+class TGameTimer;
+
+// What the view was last told to show; recorded, consulted by nothing.
+enum TGameBoxState : std::uint8_t {
+    gbsIdle = 0,
+    gbsInstructions = 1,
+    gbsOnePlayer = 2,
+    gbsTwoPlayers = 3,
+    gbsGameOver = 4,
+    gbsShutdown = 5
+};
+
+class TGameBox : public QWidget {
+public:
+    // Seeds the generator, loads the sound effects beside the program and
+    // starts the ticks, which the event loop of this thread serves.
+    explicit TGameBox(QWidget* parent = nullptr);
+    // Stops the ticks, letting one already handed over finish on the intact
+    // view, then deletes what the view owns.
+    ~TGameBox() override;
+    TGameBox(const TGameBox&) = delete;
+    TGameBox& operator=(const TGameBox&) = delete;
+
+    void ShowInstructions();
+    // 1 or 2 players start a new game at once; any other number is ignored.
+    void NewGame(int players);
+    void Shutdown();
+
+    // Windows virtual-key codes: to both pads; Space and Enter also start a
+    // one-player game.
+    void KeyDown(int keyCode);
+    void KeyUp(int keyCode);
+    // A Qt key event as the window or the view receives it. Auto-repeat
+    // stays away from the pads: it only restarts the game on Space or Enter.
+    void HandleKeyEvent(const QKeyEvent& event);
+    // The virtual-key code of a Qt key the game knows, or 0.
+    static int VirtualKey(int qtKey);
+
+    TGameBoxOptions GetOptions() const;
+    // Equal options change nothing; others are all written, then OnChange.
+    void SetOptions(const TGameBoxOptions& options);
+    const TGameSpriteList* Images() const { return FImages; }
+    // A list other than the one held is stored, then OnChange; no redraw.
+    // images must outlive the view or be replaced.
+    void SetImages(const TGameSpriteList* images);
+
+    int PictureWidth() const { return Picture.width(); }
+    int PictureHeight() const { return Picture.height(); }
+    const QImage& GetPicture() const { return Picture; }
+    TGameBoxState State() const { return FState; }
+    // 0 <= player <= 1.
+    const TGamePad& Pad(int player) const { return *Pads[static_cast<std::size_t>(player)]; }
+
+    // Told, with this view, when the options or the sprites change.
+    TNotifyEvent<TGameBox> OnChange;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void SetState(TGameBoxState state);
+    void TimerTick();
+    void DrawInstructions(TGameCanvas& canvas);
+    void Changed();
+    const TGameSpriteList& Sprites() const;
+
+    TGameBoxState FState = gbsIdle;
+    // The timer's hand-over and clock come first: it uses them until its end.
+    TGameQtSynchronizer Synchronizer;
+    TGameSystemClock Clock;
+    std::unique_ptr<TGameTimer> Timer;
+    std::unique_ptr<TGameField> Field;
+    std::array<std::unique_ptr<TGamePad>, 2> Pads;
+    std::unique_ptr<TGameSound> SoundPlayer;
+    QImage Picture;
+    // The picture's font, with the texts laid out in it.
+    std::unique_ptr<TGameTextCache> Texts;
+    const TGameSpriteList* FImages = nullptr;
+    // Before the window hands over its sprites, cells are drawn as ground.
+    const TGameSpriteList NoSprites;
+    // Until the keyboard itself can be asked, the pads poll this.
+    TGameKeyRecord Keys;
+};

@@ -1,0 +1,195 @@
+// The game view with its real timer, offscreen: keys, options, the tick's way
+// to the screen, the instructions screen and the end of the view.
+#include "TGameBox.h"
+#include "Random.h"
+#include "TGamePad.h"
+#include "TGamePainterCanvas.h"
+#include "TSpriteCells.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+namespace {
+
+class TGameBoxTest : public ::testing::Test {
+protected:
+    TGameBoxTest() { Box.SetImages(&Sprites()); }
+
+    void Send(QEvent::Type type, Qt::Key key, bool autoRepeat = false)
+    {
+        Box.HandleKeyEvent(QKeyEvent(type, key, Qt::NoModifier, QString(), autoRepeat));
+    }
+    // Whether a tick has brought the field's repaint after a start: the
+    // corner shows a bush.
+    bool FieldRepainted() const
+    {
+        return Box.GetPicture().copy(0, 0, 16, 16) == SpriteOver(0, qRgb(0, 232, 0));
+    }
+
+    TGameBox Box;
+};
+
+TEST_F(TGameBoxTest, SpaceAndEnterStartAGameInEveryStateOtherPlayerCountsNone)
+{
+    Box.ShowInstructions();
+    const std::uint64_t before = Random::State();
+    Box.NewGame(0);
+    Box.NewGame(3);
+    EXPECT_EQ(Box.State(), gbsInstructions);
+    EXPECT_EQ(Random::State(), before) << "no game was laid out";
+
+    const std::vector<std::pair<Qt::Key, bool>> starters = {{Qt::Key_Space, false},
+                                                            {Qt::Key_Return, false},
+                                                            {Qt::Key_Enter, false},
+                                                            {Qt::Key_Space, true},
+                                                            {Qt::Key_Return, true}};
+    for (const auto& [key, repeated] : starters) {
+        SCOPED_TRACE(QTest::toString(key));
+        Box.NewGame(2);
+        Send(QEvent::KeyPress, key, repeated);
+        EXPECT_EQ(Box.State(), gbsOnePlayer);
+    }
+    Box.NewGame(2);
+    Send(QEvent::KeyPress, Qt::Key_Escape);
+    Send(QEvent::KeyPress, Qt::Key_Space, true);
+    EXPECT_EQ(Box.State(), gbsOnePlayer);
+}
+
+// Auto-repeat arrives as release and press pairs; the pads must see one long
+// press. A key let go while the game was not active is released by the poll.
+TEST_F(TGameBoxTest, PadsSeeHeldKeysAndLoseThemWhenTheGameIsLeft)
+{
+    Send(QEvent::KeyPress, Qt::Key_Left);
+    Send(QEvent::KeyPress, Qt::Key_Right);
+    Send(QEvent::KeyPress, Qt::Key_W);
+    Send(QEvent::KeyRelease, Qt::Key_Left, true);
+    Send(QEvent::KeyPress, Qt::Key_Left, true);
+    EXPECT_EQ(Box.Pad(0).HeldAt(0), 1) << "the newest key keeps its place";
+    EXPECT_EQ(Box.Pad(0).HeldAt(1), 0);
+    EXPECT_EQ(Box.Pad(1).HeldAt(0), 2);
+    Send(QEvent::KeyRelease, Qt::Key_W);
+    EXPECT_EQ(Box.Pad(1).HeldAt(0), -1);
+
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Box.Pad(0).HeldAt(0) == -1; }, 2000));
+    EXPECT_EQ(Box.Pad(0).HeldAt(1), -1);
+}
+
+TEST_F(TGameBoxTest, SetOptionsAndSetImagesTellOnlyOfRealChanges)
+{
+    int changes = 0;
+    Box.OnChange = [&](TGameBox& sender) {
+        EXPECT_EQ(&sender, &Box);
+        ++changes;
+    };
+    Box.SetOptions(TGameBoxOptions());
+    Box.SetImages(&Sprites());
+    EXPECT_EQ(changes, 0);
+    for (const TGameBoxOptions& options :
+         {TGameBoxOptions(7, false, true), TGameBoxOptions(7, true, true),
+          TGameBoxOptions(0, false, false)}) {
+        Box.SetOptions(options);
+        EXPECT_EQ(Box.GetOptions(), options);
+    }
+    EXPECT_EQ(changes, 3);
+    const TGameSpriteList other;
+    Box.SetImages(&other);
+    EXPECT_EQ(changes, 4);
+    Box.SetImages(&Sprites());
+}
+
+// After a start the next tick repaints the whole field and puts the picture
+// on the screen, pixel for pixel at its own size, by nearest neighbour at any
+// other.
+TEST_F(TGameBoxTest, ATickShowsTheNewGameAtAnySize)
+{
+    Box.ShowInstructions();
+    Box.show();
+    Box.NewGame(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FieldRepainted(); }, 2000));
+    for (int y = 0; y < 304; y += 16) {
+        for (int x = 0; x < 336; x += 16)
+            ASSERT_TRUE(ShowsGroundOrASprite(Box.GetPicture(), x, y, qRgb(0, 232, 0)))
+                << x << "," << y;
+    }
+    for (const QSize size : {QSize(336, 328), QSize(504, 492), QSize(672, 656)}) {
+        Box.resize(size);
+        const QImage shown = Box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage expected =
+            Box.GetPicture().scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_EQ(shown, expected) << size.width();
+    }
+}
+
+TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
+{
+    Random::Seed(77);
+    const int start = Random::DrawMod(360);
+    Random::Seed(77);
+    Box.ShowInstructions();
+    const QImage& picture = Box.GetPicture();
+    const QImage cake = Sprites().Image(3);
+    for (int k = 0; k < 6; ++k) {
+        const double angle = (start + 60 * k) * std::numbers::pi / 180;
+        const int left = static_cast<int>(std::cos(angle) * 90 + 168) - 8;
+        const int top = static_cast<int>(std::sin(angle) * 90 + 164) - 8;
+        int opaque = 0, same = 0;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const QRgb sprite = cake.pixel(x, y);
+                opaque += qAlpha(sprite) != 0;
+                same += qAlpha(sprite) != 0 && picture.pixel(left + x, top + y) == sprite;
+            }
+        }
+        EXPECT_GT(same * 2, opaque) << "cake " << k << " (the text covers some of it)";
+    }
+
+    const QFontMetrics metrics(TGamePainterCanvas::PictureFont());
+    const QStringList lines = {
+        "Tolm Game - Instructions",      "", "Get tolmkuchens and bring them",
+        "back home. One point per one.", "", "It is game over when there is no",
+        "way to go around the player."};
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const int height = metrics.height();
+    const int left = (336 - width) / 2;
+    const int top = (328 - 7 * height) / 2;
+    QRect ink, firstLine;
+    for (int y = 0; y < 328; ++y) {
+        for (int x = 0; x < 336; ++x) {
+            if (qBlue(picture.pixel(x, y)) > 160) {
+                ink |= QRect(x, y, 1, 1);
+                if (y < top + height)
+                    firstLine |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_GE(ink.top(), top);
+    EXPECT_GE(ink.bottom(), top + 6 * height);
+    EXPECT_LT(ink.bottom(), top + 7 * height);
+    EXPECT_GE(ink.left(), left);
+    EXPECT_LE(firstLine.left(), left + 2);
+    EXPECT_LT(ink.right(), left + width);
+}
+
+TEST(TGameBoxEndTest, DeletingTheViewWithATickPendingReturns)
+{
+    for (int round = 0; round < 3; ++round) {
+        auto box = std::make_unique<TGameBox>();
+        box->NewGame(1);
+        // The first tick is handed over at once and waits for this thread.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        box.reset();
+    }
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+#include "TSpriteCells.h"
+
+const TGameSpriteList& Sprites()
+{
+    static const TGameSpriteList sprites = TGameSpriteList::Builtin();
+    return sprites;
+}
+
+QImage SpriteOver(int image, QRgb ground)
+{
+    QImage cell(16, 16, QImage::Format_RGB32);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const QRgb pixel = image < 0 ? 0 : Sprites().Image(image).pixel(x, y);
+            cell.setPixel(x, y, qAlpha(pixel) == 0 ? ground : pixel);
+        }
+    }
+    return cell;
+}
+
+bool ShowsGroundOrASprite(const QImage& picture, int left, int top, QRgb ground)
+{
+    const QImage block = picture.copy(left, top, 16, 16);
+    for (int image = -1; image < Sprites().Count(); ++image) {
+        if (block == SpriteOver(image, ground))
+            return true;
+    }
+    return false;
+}
