@@ -1,0 +1,35 @@
+#pragma once
+// The settings file on disk: read once at start, written once at exit. A
+// missing or bad file gives the defaults; writing never leaves a half file.
+
+#include "TGameSettings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class TGameSettingsFile {
+public:
+    static constexpr std::string_view FileName = "Settings.ini";
+    static constexpr std::string_view SettingsSection = "Settings";
+    static constexpr std::string_view SettingsKey = "Values";
+
+    // The file at path, which is read and written only by Load and Save.
+    explicit TGameSettingsFile(std::string path);
+
+    // Common::ProgramFolder() + FileName, where the game keeps its settings.
+    static std::string SettingsFileName();
+
+    // The settings in the file, or nothing when the file is missing,
+    // cannot be read, or its values are bad.
+    std::optional<TGameSettings> Load();
+    // Writes settings into the file, keeping what else the file holds. When
+    // the last Load met a file it could not read as settings, that file is
+    // first kept as path + ".bak". A write that fails leaves the file as it was.
+    void Save(const TGameSettings& settings);
+
+private:
+    std::string FPath;
+    // Load met a file it could not read as settings, which Save must not lose.
+    bool FDamaged = false;
+};

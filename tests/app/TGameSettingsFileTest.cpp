@@ -1,0 +1,78 @@
+#include "TGameSettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+const std::string Values = "0,-1,12,0,-1,504,492,220,160,";
+
+std::string Read(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
+}
+
+class TGameSettingsFileTest : public testing::Test {
+protected:
+    QTemporaryDir Folder;
+    std::string Path = Folder.filePath("Settings.ini").toStdString();
+    TGameSettings Settings = *TGameSettings::Parse(Values);
+};
+
+TEST_F(TGameSettingsFileTest, FirstSaveWritesThreeLinesThatLoadBack)
+{
+    TGameSettingsFile file(Path);
+    EXPECT_EQ(file.Load(), std::nullopt);
+    file.Save(Settings);
+    EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\n\r\n");
+    EXPECT_EQ(TGameSettingsFile(Path).Load(), Settings);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path + ".bak")));
+}
+
+TEST_F(TGameSettingsFileTest, BadFileIsKeptBesideOnSave)
+{
+    const std::string bad = "[Settings]\r\nValues=0,-1,99,0,-1,1,1,x,1\r\n[Mine]\r\nA=1\r\n";
+    std::ofstream(Path, std::ios::binary) << bad;
+    std::ofstream(Path + ".bak") << "older";
+    TGameSettingsFile file(Path);
+    EXPECT_EQ(file.Load(), std::nullopt);
+    file.Save(Settings);
+    file.Save(Settings);
+    EXPECT_EQ(Read(Path + ".bak"), bad);
+    EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\n\r\n[Mine]\r\nA=1\r\n\r\n");
+}
+
+// Writes past a file size limit fail as on a full disk, for root too.
+TEST_F(TGameSettingsFileTest, FailedSaveLeavesTheOldFileWhole)
+{
+    const std::vector<std::pair<std::string, rlim_t>> cases = {
+        {"[Settings]\r\nValues=-1,0,1,0,0,1,1,1,1,\r\n", 8},
+        // The rewrite would fit, the copy of the bad file would not.
+        {";" + std::string(200, '-') + "\r\n[Settings]\r\nValues=bad\r\n", 100},
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [old, limit] : cases) {
+        SCOPED_TRACE(limit);
+        std::ofstream(Path, std::ios::binary) << old;
+        TGameSettingsFile file(Path);
+        file.Load();
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit full{limit, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        file.Save(Settings);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(Read(Path), old);
+        EXPECT_FALSE(
+            QFile::exists(QString::fromStdString(Path + ".bak"))); // no new file left half written
+    }
+}
+
+} // namespace
