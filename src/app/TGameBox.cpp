@@ -193,16 +193,6 @@ void TGameBox::paintEvent(QPaintEvent* /*event*/)
     painter.drawImage(rect(), Picture);
 }
 
-void TGameBox::keyPressEvent(QKeyEvent* event)
-{
-    HandleKeyEvent(*event);
-}
-
-void TGameBox::keyReleaseEvent(QKeyEvent* event)
-{
-    HandleKeyEvent(*event);
-}
-
 void TGameBox::SetState(TGameBoxState state)
 {
     FState = state;

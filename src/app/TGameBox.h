@@ -56,8 +56,8 @@ public:
     // one-player game.
     void KeyDown(int keyCode);
     void KeyUp(int keyCode);
-    // A Qt key event as the window or the view receives it. Auto-repeat
-    // stays away from the pads: it only restarts the game on Space or Enter.
+    // A Qt key event as the window receives it. Auto-repeat stays away from
+    // the pads: it only restarts the game on Space or Enter.
     void HandleKeyEvent(const QKeyEvent& event);
     // The virtual-key code of a Qt key the game knows, or 0.
     static int VirtualKey(int qtKey);
@@ -82,8 +82,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void SetState(TGameBoxState state);

@@ -1,21 +1,18 @@
-#include "TGameBox.h"
-#include "TGameSpriteList.h"
+#include "TGameApplication.h"
+#include "TGameForm.h"
 
-#include <QApplication>
-
-// The game in a plain window: the view alone, played with the keys.
+// The program reads no command line and no environment for its own
+// settings, and ends with 0 whatever happened.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const TGameSpriteList sprites = TGameSpriteList::Builtin();
-    TGameBox view;
-    view.setWindowTitle(QStringLiteral("Tolm Game"));
-    view.setFixedSize(view.size());
-    view.setFocusPolicy(Qt::StrongFocus);
-    view.SetImages(&sprites);
-    view.ShowInstructions();
-    view.show();
-    view.activateWindow();
-    QApplication::exec();
+    TGameApplication app(argc, argv);
+    try {
+        TGameForm form(TGameForm::SettingsFileName(), TGameForm::HelpFileName());
+        form.show();
+        form.activateWindow();
+        QApplication::exec();
+    } catch (...) {
+        TGameApplication::ShowException(std::current_exception());
+    }
     return 0;
 }

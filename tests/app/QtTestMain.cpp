@@ -1,5 +1,14 @@
 #include <QApplication>
 
+// The window's tests run under the game's own application object, which
+// shows the errors that escape event handlers.
+#ifdef TOLM_GAME_APPLICATION
+#include "TGameApplication.h"
+using TTestApplication = TGameApplication;
+#else
+using TTestApplication = QApplication;
+#endif
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,13 +20,13 @@ namespace {
 class TQtEnvironment : public ::testing::Environment {
 public:
     TQtEnvironment(int& argc, char** argv) : Argc(argc), Argv(argv) {}
-    void SetUp() override { App = std::make_unique<QApplication>(Argc, Argv); }
+    void SetUp() override { App = std::make_unique<TTestApplication>(Argc, Argv); }
     void TearDown() override { App.reset(); }
 
 private:
     int& Argc;
     char** Argv;
-    std::unique_ptr<QApplication> App;
+    std::unique_ptr<TTestApplication> App;
 };
 
 } // namespace

@@ -1,0 +1,376 @@
+#include "TGameForm.h"
+#include "Common.h"
+#include "Random.h"
+#include "TGameBox.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+#include <ctime>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const GameTitle = "Tolm Game";
+const char* const TipsText = "[Controls]\r\n"
+                             "Player 1: Arrow keys\r\n"
+                             "Player 2: A, D, W and S keys\r\n"
+                             "\r\n"
+                             "[Tips]\r\n"
+                             "To start the game, press Space or Enter key.";
+const char* const AboutText = "Tolm Game\r\n"
+                              "Version " TOLM_VERSION "\r\n"
+                              "\r\n"
+                              "Bring the cakes home before they go stale.";
+
+// Texts keep the game's CR LF line breaks; a message box breaks at LF.
+QString BoxText(const QString& text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString Title()
+{
+    return QCoreApplication::applicationName();
+}
+
+} // namespace
+
+// One line of a menu table: its depth below the bar (or the context menu),
+// the item it makes, its caption ("-" for a separator) and its shortcut. An
+// item followed by deeper lines opens them as its submenu.
+struct TGameForm::TMenuRow {
+    int Depth;
+    QAction* TGameForm::*Item;
+    const char* Caption;
+    QKeySequence Shortcut = {};
+};
+
+TGameForm::TGameForm(std::string settingsFileName, std::string helpFileName)
+    : SettingsFile(std::move(settingsFileName)), FHelpFileName(std::move(helpFileName))
+{
+    CreateMenus();
+    Random::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    QCoreApplication::setApplicationName(QString::fromLatin1(GameTitle));
+    setWindowTitle(Title());
+    GameBox = new TGameBox(this);
+    GameBox->SetImages(&ImageList1);
+    setCentralWidget(GameBox);
+    GameBox->OnChange = [this](TGameBox&) { GameBoxChange(); };
+    GameBoxChange();
+    OptionsChange();
+    ResizeTo(100);
+    LoadSettings();
+    GameBox->ShowInstructions();
+}
+
+TGameForm::~TGameForm()
+{
+    GameBox->Shutdown();
+    SaveSettings();
+    // The view's last tick may still draw with the sprites, so the view goes
+    // before the members do.
+    delete GameBox;
+}
+
+std::string TGameForm::SettingsFileName()
+{
+    return TGameSettingsFile::SettingsFileName();
+}
+
+std::string TGameForm::HelpFileName()
+{
+    return Common::ProgramFolder() + "Help/index.html";
+}
+
+void TGameForm::CreateMenus()
+{
+    AddMenuRows(*menuBar(),
+                {
+                    {0, &TGameForm::Game_MenuItem, "&Game"},
+                    {1, &TGameForm::New1Player_MenuItem, "&New - 1 Player", Qt::Key_F2},
+                    {1, &TGameForm::New2Players_MenuItem, "Ne&w - 2 Players", Qt::Key_F3},
+                    {1, &TGameForm::N1, "-"},
+                    {1, &TGameForm::Status_MenuItem, "&Status...", Qt::Key_F4},
+                    {1, &TGameForm::Options_MenuItem, "&Options"},
+                    {2, &TGameForm::ClearHighScore_MenuItem, "&Clear High-Score...", Qt::Key_F5},
+                    {2, &TGameForm::BusyGame_MenuItem, "&Busy Game"},
+                    {2, &TGameForm::N6, "-"},
+                    {2, &TGameForm::Sizable_MenuItem, "&Sizable"},
+                    {2, &TGameForm::ResizeTo100_MenuItem, "&Resize to 100%"},
+                    {2, &TGameForm::ResizeTo150_MenuItem, "R&esize to 150%"},
+                    {2, &TGameForm::ResizeTo200_MenuItem, "Resi&ze to 200%"},
+                    {2, &TGameForm::LastPosition_MenuItem, "&Last Position"},
+                    {2, &TGameForm::Sound_MenuItem, "S&ound"},
+                    {2, &TGameForm::N5, "-"},
+                    {2, &TGameForm::Default_MenuItem, "De&fault..."},
+                    {1, &TGameForm::N2, "-"},
+                    {1, &TGameForm::Exit_MenuItem, "E&xit"},
+                    {0, &TGameForm::Help1_MenuItem, "&Help"},
+                    {1, &TGameForm::Help2_MenuItem, "&Help", Qt::Key_F1},
+                    {1, &TGameForm::Tips_MenuItem, "&Tips..."},
+                    {1, &TGameForm::N3, "-"},
+                    {1, &TGameForm::About_MenuItem, "&About..."},
+                });
+    PopupMenu1 = new QMenu(this);
+    AddMenuRows(*PopupMenu1, {
+                                 {0, &TGameForm::New1PlayerP_MenuItem, "&New - 1 Player"},
+                                 {0, &TGameForm::New2PlayersP_MenuItem, "Ne&w - 2 Players"},
+                                 {0, &TGameForm::N4, "-"},
+                                 {0, &TGameForm::StatusP_MenuItem, "&Status..."},
+                             });
+    for (QAction* item :
+         {BusyGame_MenuItem, Sizable_MenuItem, LastPosition_MenuItem, Sound_MenuItem})
+        item->setCheckable(true);
+}
+
+void TGameForm::AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows)
+{
+    // parents[d] receives the items of depth d.
+    std::vector<QWidget*> parents = {&top};
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        QWidget* parent = parents[static_cast<std::size_t>(row->Depth)];
+        const bool opensSubmenu = row + 1 != rows.end() && (row + 1)->Depth > row->Depth;
+        QAction* item = nullptr;
+        if (opensSubmenu) {
+            auto* menu = new QMenu(QString::fromLatin1(row->Caption), this);
+            item = menu->menuAction();
+            parents.resize(static_cast<std::size_t>(row->Depth) + 1);
+            parents.push_back(menu);
+        } else if (std::string_view(row->Caption) == "-") {
+            item = new QAction(this);
+            item->setSeparator(true);
+        } else {
+            item = new QAction(QString::fromLatin1(row->Caption), this);
+            item->setShortcut(row->Shortcut);
+            connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
+        }
+        parent->addAction(item);
+        this->*(row->Item) = item;
+    }
+}
+
+void TGameForm::MenuItemClick(QObject* sender)
+{
+    if (sender == New1Player_MenuItem) {
+        GameBox->NewGame(1);
+    } else if (sender == New2Players_MenuItem) {
+        GameBox->NewGame(2);
+    } else if (sender == Status_MenuItem) {
+        Inform(QStringLiteral("High-Score: %1").arg(GameBox->GetOptions().HighScore), "Status");
+    } else if (sender == ClearHighScore_MenuItem) {
+        TGameBoxOptions options = GameBox->GetOptions();
+        if (Confirm("Clearing high-score.\r\n\r\nSure?")) {
+            options.HighScore = 0;
+            GameBox->SetOptions(options);
+        }
+    } else if (sender == BusyGame_MenuItem) {
+        TGameBoxOptions options = GameBox->GetOptions();
+        options.BusyGame = !options.BusyGame;
+        GameBox->SetOptions(options);
+    } else if (sender == Sound_MenuItem) {
+        TGameBoxOptions options = GameBox->GetOptions();
+        options.Sound = !options.Sound;
+        GameBox->SetOptions(options);
+    } else if (sender == Sizable_MenuItem) {
+        SetOptions({!Options.Sizable, Options.LastPosition});
+    } else if (sender == LastPosition_MenuItem) {
+        SetOptions({Options.Sizable, !Options.LastPosition});
+    } else if (sender == ResizeTo100_MenuItem) {
+        ResizeTo(100);
+    } else if (sender == ResizeTo150_MenuItem) {
+        ResizeTo(150);
+    } else if (sender == ResizeTo200_MenuItem) {
+        ResizeTo(200);
+    } else if (sender == Default_MenuItem) {
+        if (Confirm(
+                "Applying default settings.\r\n\r\nHigh-score will not be cleared.\r\n\r\nSure?"))
+            ApplyDefaults();
+    } else if (sender == Exit_MenuItem) {
+        close();
+    } else if (sender == Help2_MenuItem) {
+        if (Confirm("Opening a help file in HTML format.\r\n\r\nSure?"))
+            OpenHelp();
+    } else if (sender == Tips_MenuItem) {
+        Inform(QString::fromLatin1(TipsText), "Tips");
+    } else if (sender == About_MenuItem) {
+        Inform(QString::fromLatin1(AboutText), "About");
+    } else if (sender == New1PlayerP_MenuItem) {
+        New1Player_MenuItem->trigger();
+    } else if (sender == New2PlayersP_MenuItem) {
+        New2Players_MenuItem->trigger();
+    } else if (sender == StatusP_MenuItem) {
+        Status_MenuItem->trigger();
+    }
+}
+
+void TGameForm::SetOptions(const TGameFormOptions& options)
+{
+    if (options == Options)
+        return;
+    Options = options;
+    OptionsChange();
+}
+
+void TGameForm::OptionsChange()
+{
+    const QSize client = ClientSize();
+    SetFrame(Options.Sizable);
+    SetClientSize(client.width(), client.height());
+    Sizable_MenuItem->setChecked(Options.Sizable);
+    LastPosition_MenuItem->setChecked(Options.LastPosition);
+}
+
+void TGameForm::GameBoxChange()
+{
+    BusyGame_MenuItem->setChecked(GameBox->GetOptions().BusyGame);
+    Sound_MenuItem->setChecked(GameBox->GetOptions().Sound);
+}
+
+void TGameForm::SetFrame(bool sizable)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (sizable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (flags == windowFlags())
+        return;
+    // New flags hide a shown window; it comes back where it was.
+    const bool shown = isVisible();
+    setWindowFlags(flags);
+    if (shown)
+        show();
+}
+
+void TGameForm::ResizeTo(int percent)
+{
+    SetClientSize(GameBox->PictureWidth() * percent / 100,
+                  GameBox->PictureHeight() * percent / 100);
+}
+
+void TGameForm::SetClientSize(int width, int height)
+{
+    const QSize size(width, height + menuBar()->heightForWidth(width));
+    if (Options.Sizable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+}
+
+QSize TGameForm::ClientSize() const
+{
+    // Taken from the window, not the view: a hidden window lays out its
+    // view only once it is shown.
+    return {width(), height() - menuBar()->heightForWidth(width())};
+}
+
+void TGameForm::ApplyDefaults()
+{
+    SetOptions(TGameFormOptions());
+    GameBox->SetOptions(TGameBoxOptions(GameBox->GetOptions().HighScore, false, true));
+    ResizeTo(100);
+}
+
+void TGameForm::keyPressEvent(QKeyEvent* event)
+{
+    GameBox->HandleKeyEvent(*event);
+    QMainWindow::keyPressEvent(event);
+}
+
+void TGameForm::keyReleaseEvent(QKeyEvent* event)
+{
+    GameBox->HandleKeyEvent(*event);
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void TGameForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
+
+bool TGameForm::event(QEvent* event)
+{
+    // A closed message box hands the keyboard back to the window, as it
+    // would on a desktop whose window manager does so; without one the keys
+    // and shortcuts would go nowhere.
+    if (event->type() == QEvent::WindowUnblocked)
+        activateWindow();
+    return QMainWindow::event(event);
+}
+
+bool TGameForm::Confirm(const char* text)
+{
+    QMessageBox box(QMessageBox::Question, Title(), BoxText(QString::fromLatin1(text)),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void TGameForm::Inform(const QString& text, const char* caption)
+{
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(caption), BoxText(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TGameForm::OpenHelp()
+{
+    // The desktop's opener reports success whenever it can be started, even
+    // for a file that is not there, so a missing page is caught here first.
+    const QString page = QString::fromStdString(FHelpFileName);
+    if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        return;
+    QMessageBox box(QMessageBox::Warning, Title(),
+                    QStringLiteral("Failed to open the file: ") + page, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TGameForm::LoadSettings()
+{
+    // A missing or bad file gives the defaults, high score 0 included, and
+    // the window system's placement.
+    const TGameSettings settings = SettingsFile.Load().value_or(TGameSettings());
+    SetOptions(settings.Form);
+    GameBox->SetOptions(settings.Box);
+    // A size beyond the desktop, from a damaged or foreign file, could make
+    // the window system fail; the desktop is as large as a window gets.
+    const QSize desktop = QGuiApplication::primaryScreen()->availableVirtualSize();
+    SetClientSize(std::min(settings.ClientWidth, desktop.width()),
+                  std::min(settings.ClientHeight, desktop.height()));
+    // A position off every screen (a monitor unplugged since) would hide the
+    // window; it then takes the default placement.
+    const auto position = settings.StartPosition();
+    if (!position)
+        return;
+    const QRect frame(QPoint(position->Left, position->Top), size());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(frame)) {
+            move(frame.topLeft());
+            return;
+        }
+    }
+}
+
+void TGameForm::SaveSettings()
+{
+    TGameSettings settings;
+    settings.Form = Options;
+    settings.Box = GameBox->GetOptions();
+    settings.ClientWidth = ClientSize().width();
+    settings.ClientHeight = ClientSize().height();
+    settings.Position = TGameSettings::TPosition{x(), y()};
+    SettingsFile.Save(settings);
+}

@@ -1,0 +1,105 @@
+#pragma once
+// The game's one window: hosts the game view, carries the menu bar and the
+// context menu, shows the message boxes, and keeps the window's options. The
+// settings file is read while the window is built and written while it is
+// destroyed, so every way of closing it saves the same file.
+
+#include "TGameFormOptions.h"
+#include "TGameSettingsFile.h"
+#include "TGameSpriteList.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class QAction;
+class QMenu;
+class TGameBox;
+
+class TGameForm : public QMainWindow {
+public:
+    // settingsFileName and helpFileName are full paths; the game passes
+    // SettingsFileName() and HelpFileName().
+    TGameForm(std::string settingsFileName, std::string helpFileName);
+    // Shuts the view down, saves the settings, then deletes the view.
+    ~TGameForm() override;
+    TGameForm(const TGameForm&) = delete;
+    TGameForm& operator=(const TGameForm&) = delete;
+
+    // Beside the program: "Settings.ini" and "Help/index.html".
+    static std::string SettingsFileName();
+    static std::string HelpFileName();
+
+    TGameFormOptions GetOptions() const { return Options; }
+    // Equal options change nothing; others are copied, then OptionsChange.
+    void SetOptions(const TGameFormOptions& options);
+    // The client area at percent of the game's picture size.
+    void ResizeTo(int percent);
+    void SetClientSize(int width, int height);
+    // The window's inside under the menu bar, which the view fills.
+    QSize ClientSize() const;
+    // What Default does after its confirmation; the position stays.
+    void ApplyDefaults();
+    // The single handler of every command of both menus.
+    void MenuItemClick(QObject* sender);
+
+    // The components, in the order the window declares them. Check marks are
+    // set by code alone, from the options they show.
+    const TGameSpriteList ImageList1 = TGameSpriteList::Builtin();
+    QAction* Game_MenuItem = nullptr;
+    QAction* New1Player_MenuItem = nullptr;
+    QAction* New2Players_MenuItem = nullptr;
+    QAction* Status_MenuItem = nullptr;
+    QAction* Options_MenuItem = nullptr;
+    QAction* ClearHighScore_MenuItem = nullptr;
+    QAction* BusyGame_MenuItem = nullptr;
+    QAction* Sizable_MenuItem = nullptr;
+    QAction* ResizeTo100_MenuItem = nullptr;
+    QAction* ResizeTo150_MenuItem = nullptr;
+    QAction* ResizeTo200_MenuItem = nullptr;
+    QAction* LastPosition_MenuItem = nullptr;
+    QAction* Sound_MenuItem = nullptr;
+    QAction* Default_MenuItem = nullptr;
+    QAction* Exit_MenuItem = nullptr;
+    QAction* Help1_MenuItem = nullptr;
+    QAction* Help2_MenuItem = nullptr;
+    QAction* Tips_MenuItem = nullptr;
+    QAction* About_MenuItem = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* New1PlayerP_MenuItem = nullptr;
+    QAction* New2PlayersP_MenuItem = nullptr;
+    QAction* StatusP_MenuItem = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* N6 = nullptr;
+    // Owned by the window as its child; deleted in the destructor.
+    TGameBox* GameBox = nullptr;
+
+protected:
+    // Key preview: the view hears every key first, and the key goes on.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct TMenuRow;
+    void CreateMenus();
+    void AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows);
+    void OptionsChange();
+    void GameBoxChange();
+    void SetFrame(bool sizable);
+    // The texts of a message box. Returns whether it was confirmed with OK.
+    bool Confirm(const char* text);
+    void Inform(const QString& text, const char* caption);
+    void OpenHelp();
+    void LoadSettings();
+    void SaveSettings();
+
+    TGameFormOptions Options;
+    TGameSettingsFile SettingsFile;
+    const std::string FHelpFileName;
+};
