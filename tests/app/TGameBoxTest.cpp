@@ -136,20 +136,12 @@ TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
     Random::Seed(77);
     Box.ShowInstructions();
     const QImage& picture = Box.GetPicture();
-    const QImage cake = Sprites().Image(3);
     for (int k = 0; k < 6; ++k) {
         const double angle = (start + 60 * k) * std::numbers::pi / 180;
         const int left = static_cast<int>(std::cos(angle) * 90 + 168) - 8;
         const int top = static_cast<int>(std::sin(angle) * 90 + 164) - 8;
-        int opaque = 0, same = 0;
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                const QRgb sprite = cake.pixel(x, y);
-                opaque += qAlpha(sprite) != 0;
-                same += qAlpha(sprite) != 0 && picture.pixel(left + x, top + y) == sprite;
-            }
-        }
-        EXPECT_GT(same * 2, opaque) << "cake " << k << " (the text covers some of it)";
+        EXPECT_GT(ShareShown(picture, left, top, Sprites().Image(3)), 0.5)
+            << "cake " << k << " (the text covers some of it)";
     }
 
     const QFontMetrics metrics(TGamePainterCanvas::PictureFont());
@@ -163,16 +155,8 @@ TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
     const int height = metrics.height();
     const int left = (336 - width) / 2;
     const int top = (328 - 7 * height) / 2;
-    QRect ink, firstLine;
-    for (int y = 0; y < 328; ++y) {
-        for (int x = 0; x < 336; ++x) {
-            if (qBlue(picture.pixel(x, y)) > 160) {
-                ink |= QRect(x, y, 1, 1);
-                if (y < top + height)
-                    firstLine |= QRect(x, y, 1, 1);
-            }
-        }
-    }
+    const QRect ink = InkBounds(picture, picture.rect());
+    const QRect firstLine = InkBounds(picture, QRect(0, top, 336, height));
     EXPECT_GE(ink.top(), top);
     EXPECT_GE(ink.bottom(), top + 6 * height);
     EXPECT_LT(ink.bottom(), top + 7 * height);

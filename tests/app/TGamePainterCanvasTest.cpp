@@ -19,11 +19,6 @@ namespace {
 constexpr QRgb Ground = qRgb(0, 232, 0);
 constexpr QRgb StripColor = qRgb(0, 160, 0);
 
-QImage ExpectedCell(int image)
-{
-    return SpriteOver(image, Ground);
-}
-
 class TGamePainterCanvasTest : public ::testing::Test {
 protected:
     TGamePainterCanvasTest() { Random::Seed(2024); }
@@ -78,14 +73,14 @@ TEST_F(TGamePainterCanvasTest, EveryCellShowsGroundOrItsSpriteOverGround)
     Field.StepUnits({&Pad1, &Pad2}, Sound);
     Draw();
 
-    EXPECT_EQ(Cell(p1.X, p1.Y), ExpectedCell(6)) << "the player hides its trail";
-    EXPECT_EQ(Cell(trail.X, trail.Y), ExpectedCell(3));
-    EXPECT_EQ(Cell(stamp.X, stamp.Y), ExpectedCell(0)) << "an expired stamp grows a bush";
+    EXPECT_EQ(Cell(p1.X, p1.Y), SpriteOver(6, Ground)) << "the player hides its trail";
+    EXPECT_EQ(Cell(trail.X, trail.Y), SpriteOver(3, Ground));
+    EXPECT_EQ(Cell(stamp.X, stamp.Y), SpriteOver(0, Ground)) << "an expired stamp grows a bush";
     std::set<int> shown;
     for (int y = 0; y < 19; ++y) {
         for (int x = 0; x < 21; ++x) {
             shown.insert(ImageOf(x, y));
-            ASSERT_EQ(Cell(x, y), ExpectedCell(ImageOf(x, y))) << "cell " << x << "," << y;
+            ASSERT_EQ(Cell(x, y), SpriteOver(ImageOf(x, y), Ground)) << "cell " << x << "," << y;
         }
     }
     EXPECT_TRUE(shown.contains(-1) && shown.contains(1) && shown.contains(9));
@@ -114,25 +109,14 @@ TEST_F(TGamePainterCanvasTest, StatusLineTextsSitAtTheEdgesOfTheStrip)
     const QImage strip = Strip();
     const int space = metrics.horizontalAdvance(' ');
     const int top = (24 - metrics.height()) / 2;
-    int left = 336, right = -1, upper = 24, lower = -1;
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 336; ++x) {
-            const QRgb pixel = strip.pixel(x, y);
-            if (qBlue(pixel) > 160) {
-                left = std::min(left, x), right = std::max(right, x);
-                upper = std::min(upper, y), lower = std::max(lower, y);
-            } else {
-                ASSERT_EQ(qRed(pixel), qBlue(pixel)) << "no other colour than green to white";
-            }
-        }
-    }
+    const QRect ink = InkBounds(strip, strip.rect());
     EXPECT_EQ(strip.pixel(0, 0), StripColor);
-    EXPECT_GE(left, space - 1);
-    EXPECT_LE(left, space + 3);
-    EXPECT_LE(right, 336 - space);
-    EXPECT_GE(right, 336 - space - 4);
-    EXPECT_GE(upper, top);
-    EXPECT_LT(lower, top + metrics.height());
+    EXPECT_GE(ink.left(), space - 1);
+    EXPECT_LE(ink.left(), space + 3);
+    EXPECT_LE(ink.right(), 336 - space);
+    EXPECT_GE(ink.right(), 336 - space - 4);
+    EXPECT_GE(ink.top(), top);
+    EXPECT_LT(ink.bottom(), top + metrics.height());
 
     // The scores are drawn on the strip's colour over a message too long to fit.
     const int scores = metrics.horizontalAdvance(QString::fromStdString(Field.StatusRightText()));

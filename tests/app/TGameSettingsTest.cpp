@@ -39,13 +39,4 @@ TEST(TGameSettingsTest, ParseAndRoundTrip)
     }
 }
 
-// Where the window goes: the window system's choice unless a loaded list says so.
-TEST(TGameSettingsTest, DefaultsAndStartPosition)
-{
-    EXPECT_EQ(TGameSettings().StartPosition(), std::nullopt);
-    EXPECT_EQ(TGameSettings().Format(), "0,-1,0,0,-1,336,328,0,0,");
-    EXPECT_EQ(TGameSettings::Parse("0,-1,1,0,0,1,1,10,20")->StartPosition(), (TPosition{10, 20}));
-    EXPECT_EQ(TGameSettings::Parse("0,0,1,0,0,1,1,10,20")->StartPosition(), std::nullopt);
-}
-
 } // namespace

@@ -27,3 +27,28 @@ bool ShowsGroundOrASprite(const QImage& picture, int left, int top, QRgb ground)
     }
     return false;
 }
+
+QRect InkBounds(const QImage& picture, const QRect& area)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qBlue(picture.pixel(x, y)) > 160)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+double ShareShown(const QImage& picture, int left, int top, const QImage& image)
+{
+    int opaque = 0, shown = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            opaque += qAlpha(pixel) != 0;
+            shown += qAlpha(pixel) != 0 && picture.pixel(left + x, top + y) == pixel;
+        }
+    }
+    return static_cast<double>(shown) / opaque;
+}
