@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev
           libxcb-keysyms1-dev fonts-liberation2 fontconfig)
 if [ "${1:-}" = test ]; then
-    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox)
+    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
+               desktop-file-utils appstream)
 fi
 
 missing=()
