@@ -7,7 +7,7 @@ packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-d
           libxcb-keysyms1-dev fonts-liberation2 fontconfig)
 if [ "${1:-}" = test ]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
-               desktop-file-utils appstream)
+               x11-utils desktop-file-utils appstream)
 fi
 
 missing=()
