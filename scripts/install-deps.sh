@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev
-          fonts-liberation2 fontconfig)
+          libxcb-keysyms1-dev fonts-liberation2 fontconfig)
 if [ "${1:-}" = test ]; then
-    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox)
+    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
+               x11-utils desktop-file-utils appstream)
 fi
 
 missing=()

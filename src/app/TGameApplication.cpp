@@ -1,8 +1,15 @@
 #include "TGameApplication.h"
+#include "TGameIcon.h"
 
 #include <QMessageBox>
 
-TGameApplication::TGameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TGameApplication::TGameApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Task bars find the game's menu entry by this name, and with it the
+    // game's own name and icon.
+    setDesktopFileName(QStringLiteral(TOLM_APP_ID));
+    setWindowIcon(TGameIcon::Icon());
+}
 
 bool TGameApplication::notify(QObject* receiver, QEvent* event)
 {

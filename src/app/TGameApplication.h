@@ -1,6 +1,7 @@
 #pragma once
 // The application object: an error that escapes an event handler is shown
-// in the error box and the event loop goes on, as the game has no log.
+// in the error box and the event loop goes on, as the game has no log. It
+// tells the desktop which menu entry it belongs to and shows the game's icon.
 
 #include <QApplication>
 

@@ -8,6 +8,7 @@
 #include "TGameSpriteList.h"
 #include "TGameTextCache.h"
 #include "TGameTimer.h"
+#include "TGameX11Keyboard.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -62,6 +63,7 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
     Picture = QImage(width(), height(), QImage::Format_RGB32);
     Texts = std::make_unique<TGameTextCache>(TGamePainterCanvas::PictureFont());
     SetOptions(TGameBoxOptions());
+    PhysicalKeys = TGameX11Keyboard::Open();
     // A key let go while another program had the keyboard sends us no
     // release; forgetting every key then lets the next poll release it.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
@@ -208,8 +210,9 @@ void TGameBox::SetState(TGameBoxState state)
 
 void TGameBox::TimerTick()
 {
+    const TGameKeyboard& keyboard = PolledKeyboard();
     for (const auto& pad : Pads)
-        pad->PollKeys(Keys);
+        pad->PollKeys(keyboard);
     Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
     {
         TGamePainterCanvas canvas(Picture, *Texts);
@@ -220,6 +223,14 @@ void TGameBox::TimerTick()
     for (const auto& pad : Pads)
         pad->ClearPressed();
     repaint();
+}
+
+const TGameKeyboard& TGameBox::PolledKeyboard()
+{
+    if (!PhysicalKeys)
+        return Keys;
+    PhysicalKeys->Update();
+    return *PhysicalKeys;
 }
 
 void TGameBox::DrawInstructions(TGameCanvas& canvas)

@@ -25,6 +25,7 @@ class TGamePad;
 class TGameSound;
 class TGameTextCache;
 class TGameTimer;
+class TGameX11Keyboard;
 
 // What the view was last told to show; recorded, consulted by nothing.
 enum TGameBoxState : std::uint8_t {
@@ -86,6 +87,8 @@ protected:
 private:
     void SetState(TGameBoxState state);
     void TimerTick();
+    // The physical keyboard where it can be asked, else the key events.
+    const TGameKeyboard& PolledKeyboard();
     void DrawInstructions(TGameCanvas& canvas);
     void Changed();
     const TGameSpriteList& Sprites() const;
@@ -104,6 +107,7 @@ private:
     const TGameSpriteList* FImages = nullptr;
     // Before the window hands over its sprites, cells are drawn as ground.
     const TGameSpriteList NoSprites;
-    // Until the keyboard itself can be asked, the pads poll this.
+    // The key events as they came, for the poll where the keyboard cannot be asked.
     TGameKeyRecord Keys;
+    std::unique_ptr<TGameX11Keyboard> PhysicalKeys;
 };

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Plays one test of the real-window table the way a player meets the game: a
+# copy of the built program folder runs on an X server of its own, gets real
+# key events from xdotool, and is checked through xwininfo, xprop and
+# screenshots. Usage: RealWindow.sh TABLE TEST PROGRAM_FOLDER SCRATCH_FOLDER
+set -euo pipefail
+table=$1 test=$2 bin=$3 dir=$4
+rm -rf "$dir" && mkdir -p "$dir/game" && cd "$dir"
+cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
+pids=() shot=0 menu=0
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
+
+# No auto-repeat within a test: a key held down sends its press alone.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 5>display 2>xvfb.log &
+pids+=($!)
+for _ in {1..50}; do [ -s display ] && break; sleep 0.1; done
+export DISPLAY=:$(cat display) SDL_AUDIODRIVER=dummy
+
+# Waits up to 5 s for "$@" to succeed.
+until_ok() { for _ in {1..25}; do "$@" && return 0; sleep 0.2; done; return 1; }
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+geometry() { eval "$(xwininfo -id "$game" | sed -n -e 's/^ *Absolute upper-left \([XY]\): */\1=/p' \
+                     -e 's/^ *Width: */WIDTH=/p' -e 's/^ *Height: */HEIGHT=/p')"; }
+# The picture at the bottom of the window's client area, scaled as shown.
+snap() {
+    geometry; shot=$((shot + 1)) png=$(printf '%02d-%s.png' "$shot" "$1")
+    import -window root -crop "${WIDTH}x$((HEIGHT - menu))+$X+$((Y + menu))" +repage "$png"
+}
+# The colour of a pixel of the picture, given where the picture has it at 100 %.
+rgb() { convert "$png" -crop "1x1+$(($1 * WIDTH / 336))+$(($2 * WIDTH / 336))" -depth 8 txt:- |
+        sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'; }
+colours() { convert "$png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- |
+            grep -c '^[0-9]'; }
+
+step_start() {
+    (cd game && exec ./tolm-game >../game.log 2>&1) & pids+=($!) game_pid=$!
+    until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
+    game=$(visible 'Tolm Game') && xdotool windowfocus --sync "$game"
+    menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
+}
+# The menu bar ends where the instructions screen's green begins.
+menu_bar() {
+    snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH - 1))+0" -depth 8 txt:- |
+        sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) && [ -n "$menu" ]
+}
+# keys: each key goes down and up, with time for a menu to open between them.
+step_keys() { xdotool key --delay 150 "$@"; sleep 0.3; }
+step_down() { xdotool keydown "$1"; }
+step_up() { xdotool keyup "$1"; }
+step_sleep() { sleep "$1"; }
+step_focus() { xdotool windowfocus --sync "$(visible "$1")"; }
+step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; step_focus "$1"; }
+step_gone() { until_ok test -z "$(visible "$1")" || fail "window $1 stays"; }
+step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!)
+               step_window xmessage; }
+step_client() { geometry; [ "$WIDTH x $((HEIGHT - menu))" = "$1 x $2" ] ||
+                fail "client area $WIDTH x $((HEIGHT - menu)), not $1 x $2"; }
+step_position() { geometry; [ "$X,$Y" = "$1,$2" ] || fail "window at $X,$Y, not $1,$2"; }
+step_hints() {
+    local hints && hints=$(xprop -id "$game" WM_NORMAL_HINTS)
+    local min=${hints#*minimum size: } max=${hints#*maximum size: }
+    [ "${min%%$'\n'*}" = "${max%%$'\n'*}" ] || fail "min and max size hints differ: $hints"
+}
+step_prop() { xprop -id "$game" "$1" | grep -E "$2" >/dev/null || fail "$1 is not $2"; }
+# picture x y r g b: that pixel has that colour, within 5 s.
+step_pixel() { until_ok pixel_is "$@" || fail "pixel $1,$2 is $(rgb "$1" "$2"), not $3 $4 $5"; }
+pixel_is() { snap pixel && [ "$(rgb "$1" "$2")" = "$3 $4 $5" ]; }
+# text x y w h: white letters in that part of the picture.
+step_text() { snap text && convert "$png" -crop "$3x$4+$1+$2" +repage -fill black \
+    +opaque white -format '%[fx:maxima]' info: | grep -q '^1' || fail "no white text there"; }
+# newgame x1 x2 y: F2 until the cells x1..x2 of row y are open ground.
+step_newgame() {
+    for _ in {1..10}; do
+        xdotool key F2 && sleep 0.3 && snap newgame
+        [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ] && return
+    done
+    fail "no game with row $3 open from column $1 to $2"
+}
+# boy x1 x2 y: player 1 (his skin, 13 x 9 from (1, 5) of his cell) stands
+# in row y between columns x1 and x2; boy none: he is nowhere to be seen.
+step_boy() {
+    snap boy && local box
+    box=$(convert "$png" -fill black +opaque '#FFE0C1' -format '%@' info: 2>/dev/null)
+    [ "$1" = none ] && { [ "${box%%+*}" = 0x0 ] || fail "the boy shows: $box"; } && return
+    IFS='x+' read -r w h x y <<<"$box"
+    [ "$w x $h" = "13 x 9" ] && ((x % 16 == 1 && y % 16 == 5 && x / 16 >= $1 && x / 16 <= $2 &&
+        y / 16 == $3)) || fail "the boy is at $box, not in row $3 from column $1 to $2"
+}
+step_exited() { until_ok test ! -e "/proc/$game_pid" || fail "the game is still running"; }
+step_ini() { tr -d "\r" <game/Settings.ini | grep -E "$1" >/dev/null ||
+             fail "Settings.ini: $(cat game/Settings.ini)"; }
+step_edit() { sed -i -E "$1" game/Settings.ini; }
+# shot name: the picture, kept as name.png (docs/screenshot.png is one).
+step_shot() { snap "$1" && cp "$png" "$1.png"; }
+
+found=0
+while read -r name step args; do
+    [ "$name" = "$test" ] || continue
+    found=1 && eval "set -- $args" && echo "$step $*"
+    "step_$step" "$@"
+done < <(sed -e 's/[[:space:]]#.*//' -e '/^#/d' "$table")
+((found)) || fail "no test $test in $table"
+echo "passed: $test"
