@@ -11,29 +11,13 @@ using TTestApplication = QApplication;
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-namespace {
-
-// Made when the tests run, not when they are only listed: listing happens at
-// build time, where there may be no display to open.
-class TQtEnvironment : public ::testing::Environment {
-public:
-    TQtEnvironment(int& argc, char** argv) : Argc(argc), Argv(argv) {}
-    void SetUp() override { App = std::make_unique<TTestApplication>(Argc, Argv); }
-    void TearDown() override { App.reset(); }
-
-private:
-    int& Argc;
-    char** Argv;
-    std::unique_ptr<TTestApplication> App;
-};
-
-} // namespace
-
+// The application object is made only when the tests run: they are listed at
+// build time too, where there may be no display to open.
 int main(int argc, char** argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new TQtEnvironment(argc, argv));
+    testing::InitGoogleTest(&argc, argv);
+    if (testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    const TTestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

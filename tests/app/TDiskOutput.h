@@ -1,36 +1,85 @@
 #pragma once
-// What SDL's "disk" audio driver writes: the raw 16-bit frames the mixer
-// plays, in real time, to a file. Tests read back from it which effects were
-// heard, in which order, and whether each played to its end.
+// What SDL's "disk" audio driver writes to a file, in real time: the 16-bit
+// samples the mixer plays; and test effects that give themselves away in it.
 
-#include "TTestTone.h"
-
-#include <cstddef>
-#include <cstdint>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
+
+// Every sample of tone A carries 1 in its low three bits, B 2, up to G 7;
+// silence is 0.
+struct TTestTone {
+    // 'A' <= name <= 'G'; frames of 16-bit samples at rate, channels to a frame.
+    TTestTone(char name, std::size_t frames, int rate, int channels)
+        : Name(name), Samples(frames * channels)
+    {
+        const auto dataBytes = static_cast<std::uint32_t>(2 * Samples);
+        Wave = "RIFF" + Bytes(36 + dataBytes, 4) + "WAVEfmt " + Bytes(16, 4) + Bytes(1, 2) +
+               Bytes(channels, 2) + Bytes(rate, 4) + Bytes(rate * channels * 2, 4) +
+               Bytes(channels * 2, 2) + Bytes(16, 2) + "data" + Bytes(dataBytes, 4);
+        for (std::size_t i = 0; i < Samples; ++i) // a square wave
+            Wave += Bytes((i / channels % 220 < 110 ? 4096 : 0xF000) | (name - 'A' + 1), 2);
+    }
+
+    static std::string Bytes(std::uint32_t value, int size) // little-endian
+    {
+        std::string bytes;
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>((value >> (8 * i)) & 0xFFU);
+        return bytes;
+    }
+
+    char Name;
+    std::size_t Samples;
+    std::string Wave; // the tone as a 16-bit PCM WAVE file
+};
 
 class TDiskOutput {
 public:
     // Points SDL's audio at the disk driver writing to path. Takes effect
     // when the audio device is next opened.
-    explicit TDiskOutput(std::string path);
+    explicit TDiskOutput(std::string path) : Path(std::move(path))
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", Path.c_str(), 1);
+    }
 
-    // Bytes written so far.
-    std::size_t Bytes() const;
-    // Waits until at least bytes are written; false if the output stalls.
-    bool WaitFor(std::size_t bytes) const;
-    // Waits until some of tone is heard; false if it never is.
-    bool WaitUntilHeard(const TTestTone& tone) const;
+    // In the machine's byte order, which is the device's: the tests open it so.
+    std::vector<std::int16_t> Samples() const
+    {
+        std::ifstream file(Path, std::ios::binary | std::ios::ate);
+        std::vector<std::int16_t> samples(std::max<std::streamoff>(file.tellg(), 0) / 2);
+        file.seekg(0).read(reinterpret_cast<char*>(samples.data()),
+                           static_cast<std::streamsize>(2 * samples.size()));
+        return samples;
+    }
 
-    // The effects heard from these tones, in order, separated by spaces: a
-    // tone's name, followed by '~' if it was cut off before its end; '_' for
-    // silence after a sound; '?' for sound that is none of the tones. "A~ B _"
-    // is A cut off by the start of B, which played to its end, then silence.
-    std::string Heard(const std::vector<const TTestTone*>& tones, int channels) const;
+    // The effects heard from these tones, in order, apart by blanks: a tone's
+    // name, followed by '~' if it was cut off before its end, and '_' for
+    // silence after a sound. "A~ B _" is A cut off by the start of B, which
+    // played to its end, then silence.
+    std::string Heard(const std::vector<const TTestTone*>& tones) const
+    {
+        const std::vector<std::int16_t> samples = Samples();
+        std::string heard;
+        for (std::size_t start = 0, end = 0; start < samples.size(); start = end) {
+            const int tag = samples[start] & 7;
+            while (end < samples.size() && (samples[end] & 7) == tag)
+                ++end;
+            if (heard.empty() && tag == 0)
+                continue; // the device starting
+            heard += (heard.empty() ? "" : " ") +
+                     std::string(1, tag == 0 ? '_' : static_cast<char>('@' + tag));
+            for (const TTestTone* tone : tones) {
+                if (tone->Name == heard.back() && end - start < tone->Samples)
+                    heard += '~';
+            }
+        }
+        return heard;
+    }
 
 private:
-    std::string FPath;
-
-    std::vector<std::int16_t> Samples() const;
+    std::string Path;
 };

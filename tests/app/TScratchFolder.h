@@ -1,22 +1,30 @@
 #pragma once
-// A folder of one test's own, for the effect files it makes and the sound it
-// records; removed with everything in it when the test ends.
+// A folder of one test's own, removed with everything in it when the test
+// ends; named after the test and the process, so parallel runs never share one.
 
-#include <string>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 class TScratchFolder {
 public:
-    // Named after the running test and the process, so parallel runs never share one.
-    TScratchFolder();
-    ~TScratchFolder();
-    TScratchFolder(const TScratchFolder&) = delete;
-    TScratchFolder& operator=(const TScratchFolder&) = delete;
+    TScratchFolder() { std::filesystem::create_directories(Folder); }
+    ~TScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(Folder, ignored);
+    }
 
-    // The folder's path, ending with '/'.
-    const std::string& Folder() const { return FPath; }
     // Writes bytes as the file name in the folder and returns its path.
-    std::string Write(const std::string& name, const std::string& bytes) const;
+    std::string Write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(Folder + name, std::ios::binary) << bytes;
+        return Folder + name;
+    }
 
-private:
-    std::string FPath;
+    const std::string Folder = testing::TempDir() + "tolm-" +
+                               testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                               std::to_string(getpid()) + "/";
 };

@@ -1,53 +1,125 @@
 #pragma once
-// A field drawn as a picture, for tests that read like the rules.
-//
-//   '#' bush  '+' fence  'o' trail  '.' open ground
-//   '1' '2'   player 1, player 2       'H' home
-//   'S'       player 1 standing on its home, as at the start of a game
-//   'c' 's' 'g'  cake, stamp, gelato (their Life is drawn as in a game)
-//
-// Units join the field in the game's order: players, home, then items row by
-// row. The game is running (Over is clear).
+// A field drawn as a picture of two rows or more, apart by blanks: '#' bush,
+// '+' fence, 'o' trail, '.' open, '1' '2' the players, 'H' home, 'c' 's' 'g'
+// cake, stamp, gelato. Units join in the game's order: players, home, items.
 
 #include "TGameField.h"
-#include "TGamePad.h"
+#include "TGameHomeUnit.h"
 #include "TGamePlayerUnit.h"
 #include "TGameTargetUnit.h"
 #include "TReplaySound.h"
 
-#include <array>
-#include <string>
-#include <vector>
+#include <cctype>
 
-// Key indices of a pad.
-inline constexpr int KeyLeft = 0, KeyRight = 1, KeyUp = 2, KeyDown = 3;
+using TSounds = std::vector<int>;
+
+// Key index 0..3 of a letter L, R, U, D in either case.
+inline int KeyOf(char letter)
+{
+    return static_cast<int>(std::string("LRUD").find(static_cast<char>(toupper(letter))));
+}
 
 class TBoard {
 public:
-    explicit TBoard(const std::vector<std::string>& rows);
+    explicit TBoard(const std::string& picture)
+        : Field(static_cast<int>(picture.find(' ')),
+                static_cast<int>((picture.size() + 1) / (picture.find(' ') + 1)))
+    {
+        const int width = Field.Map.Width();
+        for (std::size_t p = 0; p < Pads.size(); ++p)
+            Pads[p].SetKeys(Common::KeyTable[p]);
+        for (const std::string pass : {"#+o", "1", "2", "H", "csg"}) {
+            for (int i = 0; i < static_cast<int>(picture.size()); ++i) {
+                if (pass.find(picture[i]) != std::string::npos)
+                    Place(picture[i], i % (width + 1), i / (width + 1));
+            }
+        }
+        Field.Over = false;
+        Field.Map.ClearDirty();
+    }
 
-    // The field as a picture in the same legend; a player hides what it
-    // stands on.
-    std::vector<std::string> Picture() const;
+    // One character a cell, rows apart by blanks.
+    template <typename TCellChar> std::string Cells(TCellChar cellChar) const
+    {
+        std::string cells;
+        for (int y = 0; y < Field.Map.Height(); ++y) {
+            cells += y == 0 ? "" : " ";
+            for (int x = 0; x < Field.Map.Width(); ++x)
+                cells += cellChar(x, y);
+        }
+        return cells;
+    }
 
-    TGamePlayerUnit& Player(int index) { return *Field.Players[static_cast<std::size_t>(index)]; }
-    TGameTargetUnit& ItemAt(int x, int y);
+    // The field in the same legend; a player hides what it stands on.
+    std::string Picture() const
+    {
+        return Cells([this](int x, int y) {
+            const TGameUnit* unit = Field.Map.GetUnit(x, y);
+            if (unit == nullptr)
+                return ".#+o"[Field.Map.GetTerrain(x, y)];
+            if (unit->Kind == ukPlayer)
+                return static_cast<char>('1' + static_cast<const TGamePlayerUnit*>(unit)->Index);
+            return unit->Kind == ukHome ? 'H'
+                                        : "csg"[static_cast<const TGameTargetUnit*>(unit)->Item];
+        });
+    }
 
-    // Key index 0..3 (left, right, up, down) of the player's pad.
-    void Press(int player, int key);
-    // Sets the player moving along (dx, dy), as if it had been doing so.
-    void Head(int player, int dx, int dy);
-    // One tick as the game view runs it: the field's tick, then the presses
-    // are forgotten. Returns the sounds played in it.
-    std::vector<int> Tick();
-    // The same with the unit pass alone: no item spawns, no end test.
-    std::vector<int> Step();
+    // Sets the player moving as if it had taken these steps, a letter each:
+    // L, R, U, D. "DR": it came down, then went right.
+    void Head(int player, const std::string& steps)
+    {
+        TGamePlayerUnit& unit = *Field.Players.at(player);
+        for (const char step : steps) {
+            const int key = KeyOf(step); // left, right: -1, 1 along X; up, down: along Y
+            unit.Dx = key < 2 ? 2 * key - 1 : 0;
+            unit.Dy = key < 2 ? 0 : 2 * key - 5;
+            (key < 2 ? unit.LastDx : unit.LastDy) = unit.Dx + unit.Dy;
+        }
+    }
+
+    // Key events on player 1's pad, a letter each: "R" right goes down, "r" it
+    // goes up; '|' ends a tick, which forgets the presses.
+    void Keys(const std::string& events)
+    {
+        for (const char event : events) {
+            if (event == '|')
+                Pads[0].ClearPressed();
+            else if (isupper(event) != 0)
+                Pads[0].KeyDown(Common::KeyTable[0][KeyOf(event)]);
+            else
+                Pads[0].KeyUp(Common::KeyTable[0][KeyOf(event)]);
+        }
+    }
+
+    // One tick as the game view runs it, the unit pass alone unless whole;
+    // then the presses are forgotten. Returns the sounds played in it.
+    TSounds Step(bool whole = false)
+    {
+        Sound.Played.clear();
+        const TGamePads pads{&Pads[0], &Pads[1]};
+        whole ? Field.Tick(pads, Sound) : Field.StepUnits(pads, Sound);
+        for (TGamePad& pad : Pads)
+            pad.ClearPressed();
+        return Sound.Played;
+    }
 
     TGameField Field;
     std::array<TGamePad, 2> Pads;
     TReplaySound Sound;
 
 private:
-    // Runs pass with both pads, then forgets the presses as the view does.
-    template <typename TPass> std::vector<int> Run(TPass pass);
+    void Place(char c, int x, int y)
+    {
+        if (const auto terrain = std::string(".#+o").find(c); terrain != std::string::npos) {
+            Field.Map.SetTerrain(x, y, static_cast<TGameTerrain>(terrain));
+        } else if (c == '1' || c == '2') {
+            auto& player = Field.AddUnit(std::make_unique<TGamePlayerUnit>(c - '1'), x, y);
+            Field.Players.push_back(static_cast<TGamePlayerUnit*>(&player));
+        } else if (c == 'H') {
+            Field.AddUnit(std::make_unique<TGameHomeUnit>(), x, y);
+        } else {
+            const auto item = static_cast<TGameItem>(std::string("csg").find(c));
+            Field.AddUnit(std::make_unique<TGameTargetUnit>(item), x, y);
+        }
+    }
 };

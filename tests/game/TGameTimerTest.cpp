@@ -4,150 +4,88 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <functional>
-#include <stdexcept>
 #include <vector>
 
 namespace {
 
 constexpr std::uint32_t Interval = 100;
-
 using TTicks = std::vector<std::uint32_t>;
-// A tick handler's work besides being logged; tick counts from 1.
-using TTickWork = std::function<void(TGameTimer& timer, std::size_t tick)>;
 
-// Runs a timer on clock until it ends, serving its ticks on this thread as the
-// GUI thread would. Returns the clock's reading at each tick.
-TTicks RunTimer(TFakeClock& clock, const TTickWork& work)
+using TWork = std::function<void(TFakeClock&)>;
+
+// Runs a timer from start until its sixth tick, serving its ticks on this
+// thread as the GUI thread would; third runs in the third tick. Returns the
+// milliseconds from start to each tick.
+TTicks RunTimer(std::uint32_t start, const TWork& third)
 {
+    TFakeClock clock(start);
     TGameSynchronizer synchronizer;
     TTicks ticks;
     TGameTimer timer(synchronizer, clock, Interval, [&](TGameTimer& sender) {
-        ticks.push_back(clock.Now());
-        work(sender, ticks.size());
+        ticks.push_back(clock.Now() - start);
+        if (ticks.size() == 3)
+            third(clock);
+        if (ticks.size() == 6)
+            sender.Terminate();
     });
     timer.Resume();
     timer.WaitFor();
     return ticks;
 }
 
-TTickWork StopAt(std::size_t last)
+TWork Takes(std::uint32_t milliseconds)
 {
-    return [last](TGameTimer& timer, std::size_t tick) {
-        if (tick == last)
-            timer.Terminate();
-    };
+    return [milliseconds](TFakeClock& clock) { clock.Advance(milliseconds); };
 }
 
-// Milliseconds from each tick to the next, modulo 2^32 like the clock.
-TTicks Gaps(const TTicks& ticks)
+// The first tick comes at once; each later one with the first reading
+// strictly after its due time, start + k * 100. A late tick drops the due
+// times it overran, and the grid does not shift. A failing handler ends the
+// ticks without a word.
+TEST(TGameTimerTest, Ticks)
 {
-    TTicks gaps;
-    for (std::size_t i = 1; i < ticks.size(); ++i)
-        gaps.push_back(ticks[i] - ticks[i - 1]);
-    return gaps;
-}
-
-// The first tick comes with the first reading; each later one with the first
-// reading strictly after its due time, start + k * 100.
-TEST(TGameTimerTest, FirstTickAtOnceThenOneAtTheFirstReadingPastEachDueTime)
-{
-    TFakeClock clock(1000);
-    EXPECT_EQ(RunTimer(clock, StopAt(6)), (TTicks{1000, 1101, 1201, 1301, 1401, 1501}));
-}
-
-TEST(TGameTimerTest, TheClockWrappingChangesNothing)
-{
-    TFakeClock plain(1000);
-    const TTicks expected = Gaps(RunTimer(plain, StopAt(6)));
-
-    // Wrapping between the second and third tick; a due time of 0xFFFFFFFF,
-    // whose first reading past it is 0; wrapping right after the start.
-    for (const std::uint32_t start : {0xFFFFFFFFU - 150, 0xFFFFFFFFU - 100, 0xFFFFFFFFU}) {
-        TFakeClock clock(start);
-        const TTicks ticks = RunTimer(clock, StopAt(6));
-        ASSERT_FALSE(ticks.empty());
-        EXPECT_EQ(ticks.front(), start);
-        EXPECT_EQ(Gaps(ticks), expected) << "start " << start;
+    const TTicks onTime = {0, 101, 201, 301, 401, 501};
+    const TWork fail = [](TFakeClock&) { throw std::runtime_error("tick failed"); };
+    const TWork failOddly = [](TFakeClock&) { throw 42; };
+    for (const auto& [name, start, third, ticks] : {
+             std::tuple{"on time", 1000U, Takes(0), onTime},
+             {"wrap between ticks", 0xFFFFFFFF - 150, Takes(0), onTime},
+             {"due at 2^32 - 1", 0xFFFFFFFF - 100, Takes(0), onTime},
+             {"wrap after the start", 0xFFFFFFFF, Takes(0), onTime},
+             {"late, none dropped", 1000U, Takes(100), onTime},
+             {"late, stands in", 1000U, Takes(199), TTicks{0, 101, 201, 400, 501, 601}},
+             {"late, one dropped", 1000U, Takes(250), TTicks{0, 101, 201, 451, 501, 601}},
+             {"failing", 1000U, fail, TTicks{0, 101, 201}},
+             {"throwing no std::exception", 1000U, failOddly, TTicks{0, 101, 201}},
+         }) {
+        SCOPED_TRACE(name);
+        TTicks got;
+        EXPECT_NO_THROW(got = RunTimer(start, third));
+        EXPECT_EQ(got, ticks);
     }
 }
 
-// The third tick, at T = 1201, takes a while; the ticks after it, from T.
-TEST(TGameTimerTest, ALateTickDropsTheDueTimesItOverranAndKeepsTheGrid)
+// Terminated while it waits, the timer ends within an interval and without
+// another tick, whether or not it has a handler.
+TEST(TGameTimerTest, TerminateWhileWaiting)
 {
-    struct TCase {
-        std::uint32_t Takes;
-        TTicks After;
-    };
-    const std::vector<TCase> cases = {
-        {100, {100, 200, 300}}, // up to its own next due time: nothing dropped
-        {199, {199, 300, 400}}, // the late tick stands in for T + 100; none at T + 200
-        {250, {250, 300, 400}}, // T + 100 comes late, T + 200 is dropped
-    };
-    for (const TCase& c : cases) {
-        TFakeClock clock(1000);
-        const TTicks ticks = RunTimer(clock, [&](TGameTimer& timer, std::size_t tick) {
-            if (tick == 3)
-                clock.Advance(c.Takes);
-            StopAt(6)(timer, tick);
-        });
-        ASSERT_EQ(ticks.size(), 6U) << "takes " << c.Takes;
-        EXPECT_EQ(ticks[2], 1201U);
-        EXPECT_EQ((TTicks{ticks[3] - 1201, ticks[4] - 1201, ticks[5] - 1201}), c.After)
-            << "takes " << c.Takes;
-    }
-}
-
-TEST(TGameTimerTest, TerminateWhileWaitingEndsWithinAnIntervalWithoutAnotherTick)
-{
-    // Halfway to the next due time, and in its last millisecond.
-    for (const std::uint32_t after : {150U, 200U}) {
+    for (const bool handled : {true, false}) {
         TFakeClock clock(1000);
         TGameSynchronizer synchronizer;
         TTicks ticks;
+        const auto log = [&](TGameTimer&) { ticks.push_back(clock.Now()); };
         TGameTimer timer(synchronizer, clock, Interval,
-                         [&](TGameTimer&) { ticks.push_back(clock.Now()); });
-        std::uint32_t terminatedAt = 0;
-        clock.RingAfter(after, [&] {
-            terminatedAt = clock.Now();
-            timer.Terminate();
-        });
+                         handled ? TNotifyEvent<TGameTimer>(log) : nullptr);
+        clock.AfterSleep = [&] {
+            if (clock.Now() >= 1150)
+                timer.Terminate();
+        };
         timer.Resume();
         timer.WaitFor();
-
-        EXPECT_EQ(ticks, (TTicks{1000, 1101})) << "after " << after;
-        EXPECT_LE(clock.Now() - terminatedAt, Interval) << "after " << after;
+        EXPECT_EQ(ticks, (handled ? TTicks{1000, 1101} : TTicks{}));
+        EXPECT_GE(clock.Now(), 1150U);
+        EXPECT_LE(clock.Now(), 1250U);
     }
-}
-
-TEST(TGameTimerTest, AFailingHandlerEndsTheTicksSilently)
-{
-    const std::vector<std::function<void()>> failures = {
-        [] { throw std::runtime_error("tick failed"); },
-        [] { throw 42; }, // not even a std::exception
-    };
-    for (const auto& fail : failures) {
-        TFakeClock clock(1000);
-        TTicks ticks;
-        EXPECT_NO_THROW(ticks = RunTimer(clock, [&](TGameTimer& timer, std::size_t tick) {
-                            if (tick == 3)
-                                fail();
-                            StopAt(4)(timer, tick); // only if the ticks wrongly go on
-                        }));
-        EXPECT_EQ(ticks.size(), 3U);
-    }
-}
-
-TEST(TGameTimerTest, WithoutOnTimerItStillKeepsTimeUntilTerminated)
-{
-    TFakeClock clock(1000);
-    TGameSynchronizer synchronizer;
-    TGameTimer timer(synchronizer, clock, Interval, nullptr);
-    clock.RingAfter(550, [&] { timer.Terminate(); });
-    timer.Resume();
-    timer.WaitFor();
-    EXPECT_EQ(clock.Now(), 1601U); // the end of the wait for the due time 1600
 }
 
 } // namespace
