@@ -3,10 +3,10 @@
 // the same pads, controller and order of calls as the game view uses.
 
 #include "TGameField.h"
+#include "TGameKeyRecord.h"
 #include "TGamePad.h"
 #include "TReplayCanvas.h"
 #include "TReplayCommand.h"
-#include "TReplayKeyboard.h"
 #include "TReplaySound.h"
 
 #include <array>
@@ -36,7 +36,7 @@ private:
     void KeyUp(int keyCode);
 
     std::array<TGamePad, 2> PadList;
-    TReplayKeyboard Keyboard;
+    TGameKeyRecord Keyboard;
     TReplaySound Sound;
     TReplayCanvas Canvas;
     TReplayImageList Images;
