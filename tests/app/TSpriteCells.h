@@ -16,6 +16,3 @@ QRect InkBounds(const QImage& picture, const QRect& area);
 // The share of the image's opaque pixels that the picture shows unchanged
 // with the image's top left corner at (left, top).
 double ShareShown(const QImage& picture, int left, int top, const QImage& image);
-// Whether the 16 x 16 block of picture at (left, top) is ground alone or any
-// one sprite over it.
-bool ShowsGroundOrASprite(const QImage& picture, int left, int top, QRgb ground);
