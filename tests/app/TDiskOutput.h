@@ -72,10 +72,8 @@ public:
                 continue; // the device starting
             heard += (heard.empty() ? "" : " ") +
                      std::string(1, tag == 0 ? '_' : static_cast<char>('@' + tag));
-            for (const TTestTone* tone : tones) {
-                if (tone->Name == heard.back() && end - start < tone->Samples)
-                    heard += '~';
-            }
+            for (const TTestTone* tone : tones)
+                heard += tone->Name == heard.back() && end - start < tone->Samples ? "~" : "";
         }
         return heard;
     }

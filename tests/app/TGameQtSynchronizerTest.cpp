@@ -69,13 +69,10 @@ TEST(TGameQtSynchronizerTest, TicksGoOnInsideModalLoops)
             box.hide();
     });
     QEventLoop mainLoop;
-    QTimer command;
-    command.setSingleShot(true);
-    QObject::connect(&command, &QTimer::timeout, [&] {
+    QTimer::singleShot(0, &mainLoop, [&] {
         box.exec();
         mainLoop.quit();
     });
-    command.start(0);
     timer.Resume();
     mainLoop.exec();
     timer.Terminate();

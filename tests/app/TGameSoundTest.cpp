@@ -52,7 +52,6 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
         {"Truncated.wav", tone.substr(0, tone.size() / 2)}, // the header promises more
     };
     std::vector<std::string> paths;
-    paths.reserve(files.size() + 3);
     for (const auto& [name, bytes] : files)
         paths.push_back(scratch.Write(name, bytes));
     // No files to read: missing, a folder, and a pipe with no writer, which
@@ -86,14 +85,13 @@ protected:
         ASSERT_EQ(format, AUDIO_S16LSB) << "the test tones and the output reader are 16-bit";
     }
 
-    // In the device's own format, which the mixer plays unchanged; in Path(name).
+    // In the device's own format, which the mixer plays unchanged; as name.wav.
     TTestTone Tone(char name, double seconds) const
     {
         TTestTone tone(name, static_cast<std::size_t>(seconds * DeviceRate), DeviceRate, Channels);
         Scratch.Write(std::string(1, name) + ".wav", tone.Wave);
         return tone;
     }
-    std::string Path(char name) const { return Scratch.Folder + name + ".wav"; }
 
     // Waits for seconds more of output, and a quarter second beyond for the
     // mixer's and the driver's buffers; fails if the output stalls.
@@ -115,39 +113,24 @@ protected:
     int Channels = 0;
 };
 
-// The subsystem and the mixer are shared by every player in the process: one
-// player going away must not close them under another.
-TEST_F(TGameSoundPlaybackTest, SecondPlayerSharesTheDeviceAndLeavesItOpen)
-{
-    const TTestTone a = Tone('A', 0.2);
-    const TTestTone b = Tone('B', 0.2);
-    auto second = std::make_unique<TGameSound>();
-    second->Load({Path('B')});
-    Sound->Load({Path('A')});
-    second->Play(0);
-    Listen(0.2);
-    second.reset();
-    Sound->Play(0);
-    Listen(0.2);
-    Sound.reset(); // closing the device puts all it played on disk
-    EXPECT_EQ(Output->Heard({&a, &b}), "B _ A _");
-}
-
 // What becomes of an effect that plays on, A, when the player is told this.
 TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
 {
-    struct TCase {
-        const char* Name;
-        std::function<void(TGameSound&)> Do;
-        double Listen;
-        const char* Heard;
-    };
+    using TCase = std::tuple<const char*, std::function<void(TGameSound&)>, double, const char*>;
     const std::vector<TCase> cases = {
         {"a new one cuts it off without a gap", [](TGameSound& s) { s.Play(1); }, 0.2, "A~ B _"},
         {"Stop", [](TGameSound& s) { s.Stop(); }, 0.2, "A~ _"},
         {"Unload", [](TGameSound& s) { s.Unload(); }, 0.2, "A~ _"},
         {"an empty effect played", [](TGameSound& s) { s.Play(2); }, 0.2, "A~ _"},
         {"loading again", [](TGameSound& s) { s.Load({}); }, 0.2, "A~ _"},
+        // The subsystem and the mixer are shared by every player in the
+        // process: one player going away must not close them under another.
+        {"another player comes and goes",
+         [](TGameSound& s) {
+             TGameSound().Play(0); // nothing loaded: it only takes and gives back its share
+             s.Play(1);
+         },
+         0.2, "A~ B _"},
         {"disabled",
          [](TGameSound& s) {
              s.Enabled = false;
@@ -157,15 +140,16 @@ TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
     };
     const TTestTone a = Tone('A', LongSeconds);
     const TTestTone b = Tone('B', 0.2);
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Name);
-        Sound->Load({Path('A'), Path('B'), Scratch.Write("Empty.wav", "")});
+    for (const auto& [name, action, seconds, heard] : cases) {
+        SCOPED_TRACE(name);
+        Sound->Load(
+            {Scratch.Folder + "A.wav", Scratch.Folder + "B.wav", Scratch.Write("Empty.wav", "")});
         Sound->Play(0);
         Listen(0);
-        c.Do(*Sound);
-        Listen(c.Listen);
+        action(*Sound);
+        Listen(seconds);
         Sound.reset();
-        EXPECT_EQ(Output->Heard({&a, &b}), c.Heard);
+        EXPECT_EQ(Output->Heard({&a, &b}), heard);
         Open();
     }
 }

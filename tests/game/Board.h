@@ -30,8 +30,20 @@ public:
             Pads[p].SetKeys(Common::KeyTable[p]);
         for (const std::string pass : {"#+o", "1", "2", "H", "csg"}) {
             for (int i = 0; i < static_cast<int>(picture.size()); ++i) {
-                if (pass.find(picture[i]) != std::string::npos)
-                    Place(picture[i], i % (width + 1), i / (width + 1));
+                const auto kind = pass.find(picture[i]);
+                const int x = i % (width + 1), y = i / (width + 1);
+                if (kind == std::string::npos)
+                    continue;
+                if (pass == "#+o")
+                    Field.Map.SetTerrain(x, y, static_cast<TGameTerrain>(kind + 1));
+                else if (pass == "H")
+                    Field.AddUnit(std::make_unique<TGameHomeUnit>(), x, y);
+                else if (pass == "csg")
+                    Field.AddUnit(std::make_unique<TGameTargetUnit>(static_cast<TGameItem>(kind)),
+                                  x, y);
+                else
+                    Field.Players.push_back(static_cast<TGamePlayerUnit*>(
+                        &Field.AddUnit(std::make_unique<TGamePlayerUnit>(pass[0] - '1'), x, y)));
             }
         }
         Field.Over = false;
@@ -106,20 +118,4 @@ public:
     TGameField Field;
     std::array<TGamePad, 2> Pads;
     TReplaySound Sound;
-
-private:
-    void Place(char c, int x, int y)
-    {
-        if (const auto terrain = std::string(".#+o").find(c); terrain != std::string::npos) {
-            Field.Map.SetTerrain(x, y, static_cast<TGameTerrain>(terrain));
-        } else if (c == '1' || c == '2') {
-            auto& player = Field.AddUnit(std::make_unique<TGamePlayerUnit>(c - '1'), x, y);
-            Field.Players.push_back(static_cast<TGamePlayerUnit*>(&player));
-        } else if (c == 'H') {
-            Field.AddUnit(std::make_unique<TGameHomeUnit>(), x, y);
-        } else {
-            const auto item = static_cast<TGameItem>(std::string("csg").find(c));
-            Field.AddUnit(std::make_unique<TGameTargetUnit>(item), x, y);
-        }
-    }
 };

@@ -1,7 +1,7 @@
 #pragma once
-// A clock that moves only when the timer sleeps or a test advances it. A
-// sleep of 0 lasts a millisecond, as the shortest real one ends within one.
-// Readings wrap modulo 2^32 like the system clock's.
+// A clock that moves only when something sleeps on it. A sleep of 0 lasts a
+// millisecond, as the shortest real one ends within one. Readings wrap modulo
+// 2^32 like the system clock's.
 
 #include "TGameClock.h"
 
@@ -19,8 +19,6 @@ public:
         if (AfterSleep)
             AfterSleep();
     }
-    // As the work of a slow tick handler would.
-    void Advance(std::uint32_t milliseconds) { Ms += milliseconds; }
 
     // Called on the timer's thread after every sleep.
     std::function<void()> AfterSleep;

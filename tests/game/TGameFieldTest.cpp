@@ -8,25 +8,10 @@ namespace {
 
 constexpr int Back = 4, GameOver = 5;
 
-TEST(TGameFieldTest, BeforeTheFirstGameATickDoesNothing)
-{
-    TGameField field(21, 19);
-    TGamePad pad;
-    TReplaySound sound;
-    field.Tick({&pad, &pad}, sound);
-    EXPECT_TRUE(sound.Played.empty());
-}
-
 // Ticks until the game ends; the high score changes only then.
 TEST(TGameFieldTest, HowGamesEnd)
 {
-    struct TEnd {
-        const char* Row;
-        const char* Message;
-        TSounds Sounds;
-        int HighScore;
-    };
-    const std::vector<TEnd> ends = {
+    const std::vector<std::tuple<const char*, const char*, TSounds, int>> ends = {
         {"#1#.##", "Game Over", {GameOver}, 0},
         {"#Hcc1#", "Back Home", {0, 0, Back}, 4}, // two cakes and their trail brought home
         {"#1#2.#", "P1 is Stuck", {GameOver}, 0},
@@ -36,20 +21,20 @@ TEST(TGameFieldTest, HowGamesEnd)
         {"##12##", "Both are Stuck", {GameOver}, 0},
         {"#1#g2#", "P1 is Stuck", {2, GameOver}, 1}, // P2 eats on the last tick
     };
-    for (const TEnd& end : ends) {
-        SCOPED_TRACE(end.Row);
+    for (const auto& [row, message, heard, highScore] : ends) {
+        SCOPED_TRACE(row);
         Random::Seed(1);
-        TBoard board(std::string("###### ") + end.Row + " ######");
+        TBoard board(std::string("###### ") + row + " ######");
         for (std::size_t p = 0; p < board.Field.Players.size(); ++p)
             board.Head(static_cast<int>(p), "L");
         TSounds sounds;
         for (int tick = 0; tick < 3 && !board.Field.Over; ++tick) {
             for (const int sound : board.Step(true))
                 sounds.push_back(sound);
-            EXPECT_EQ(board.Field.HighScore, board.Field.Over ? end.HighScore : 0);
+            EXPECT_EQ(board.Field.HighScore, board.Field.Over ? highScore : 0);
         }
-        EXPECT_EQ(sounds, end.Sounds);
-        EXPECT_EQ(board.Field.Message, end.Message);
+        EXPECT_EQ(sounds, heard);
+        EXPECT_EQ(board.Field.Message, message);
     }
 }
 
@@ -57,27 +42,21 @@ TEST(TGameFieldTest, HowGamesEnd)
 // high at 304 has its top at 306, and the scores end at its right edge.
 TEST(TGameFieldTest, StatusLine)
 {
-    struct TStatus {
-        const char* Picture;
-        const char* Message;
-        const char* Left;
-        const char* Right;
-    };
-    for (const TStatus& status :
-         {TStatus{"#1# ###", "Got a Stamp", " Got a Stamp", "Sc: 3  Hi: 12 "},
-          TStatus{"12# ###", "P2 is Stuck", " P2 is Stuck", "P1: 3  P2: 2 "},
-          TStatus{"..# ###", "Started", " Started", " Started "}}) {
-        SCOPED_TRACE(status.Picture);
-        TBoard board(status.Picture);
+    for (const auto& [picture, message, left, right] :
+         {std::tuple{"#1# ###", "Got a Stamp", " Got a Stamp", "Sc: 3  Hi: 12 "},
+          {"12# ###", "P2 is Stuck", " P2 is Stuck", "P1: 3  P2: 2 "},
+          {"..# ###", "Started", " Started", " Started "}}) {
+        SCOPED_TRACE(picture);
+        TBoard board(picture);
         for (TGamePlayerUnit* player : board.Field.Players)
             player->Score = 3 - player->Index;
         board.Field.HighScore = 12; // never shown in a two-player game
-        board.Field.Message = status.Message;
+        board.Field.Message = message;
         TReplayCanvas canvas;
         board.Field.Draw(canvas, TReplayImageList());
         ASSERT_EQ(canvas.Texts.size(), 2U);
-        EXPECT_EQ(canvas.Texts[0].Text, status.Left);
-        EXPECT_EQ(canvas.Texts[1].Text, status.Right);
+        EXPECT_EQ(canvas.Texts[0].Text, left);
+        EXPECT_EQ(canvas.Texts[1].Text, right);
         EXPECT_EQ(canvas.Texts[0].Y + canvas.Texts[1].Y, 2 * 306);
         EXPECT_EQ(canvas.Texts[1].X + TReplayCanvas::GlyphWidth * canvas.Texts[1].Text.size(),
                   336U);

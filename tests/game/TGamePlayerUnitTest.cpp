@@ -9,15 +9,8 @@ constexpr int Collision = 3;
 
 // One step of player 1 from a picture, with the seed, the steps it has taken
 // and the key events since the last tick; whether a collision was heard.
-struct TMove {
-    const char* Name;
-    std::uint32_t Seed;
-    const char* Before;
-    const char* Heading;
-    const char* Keys;
-    const char* After;
-    bool Heard;
-};
+using TMove = std::tuple<const char*, std::uint32_t, const char*, const char*, const char*,
+                         const char*, bool>;
 
 // At a wall with no way given, the four directions are tried in an order
 // shuffled by swapping direction i with (draw mod 4), after the blink's draw:
@@ -49,39 +42,33 @@ TEST(TGamePlayerUnitTest, ChoosesItsStep)
         {"the other player blocks", 1, "###### #.12.# ######", "R", "", "###### #1.2.# ######",
          false},
     };
-    for (const TMove& move : moves) {
-        SCOPED_TRACE(move.Name);
-        Random::Seed(move.Seed);
-        TBoard board(move.Before);
-        board.Head(0, move.Heading);
-        board.Keys(move.Keys);
-        EXPECT_EQ(board.Step(), move.Heard ? TSounds{Collision} : TSounds{});
-        EXPECT_EQ(board.Picture(), move.After);
+    for (const auto& [name, seed, before, heading, keys, after, heard] : moves) {
+        SCOPED_TRACE(name);
+        Random::Seed(seed);
+        TBoard board(before);
+        board.Head(0, heading);
+        board.Keys(keys);
+        EXPECT_EQ(board.Step(), heard ? TSounds{Collision} : TSounds{});
+        EXPECT_EQ(board.Picture(), after);
     }
 }
 
 // A cake makes the trail one cell longer; the trail follows one cell behind.
 TEST(TGamePlayerUnitTest, ItemsGiveTheirEffect)
 {
-    struct TPickUp {
-        const char* After;
-        int Score;
-        const char* Message;
-        TSounds Sounds;
-    };
     TBoard board("######### #1csg...# #########");
     board.Head(0, "R");
-    const std::vector<TPickUp> steps = {
+    const std::vector<std::tuple<const char*, int, const char*, TSounds>> steps = {
         {"#o1sg...#", 1, "Got a Tolmkuchen", {0}},
         {"#.o1g...#", 1, "Got a Stamp", {1}},
         {"#..o1...#", 2, "Got a Gelato", {2}},
         {"#...o1..#", 2, "Got a Gelato", {}},
     };
-    for (const TPickUp& step : steps) {
-        EXPECT_EQ(board.Step(), step.Sounds);
-        EXPECT_EQ(board.Picture(), std::string("######### ") + step.After + " #########");
-        EXPECT_EQ(board.Field.Players[0]->Score, step.Score);
-        EXPECT_EQ(board.Field.Message, step.Message);
+    for (const auto& [after, score, message, sounds] : steps) {
+        EXPECT_EQ(board.Step(), sounds);
+        EXPECT_EQ(board.Picture(), std::string("######### ") + after + " #########");
+        EXPECT_EQ(board.Field.Players[0]->Score, score);
+        EXPECT_EQ(board.Field.Message, message);
     }
 }
 

@@ -11,31 +11,31 @@ namespace {
 constexpr std::uint32_t Interval = 100;
 using TTicks = std::vector<std::uint32_t>;
 
-using TWork = std::function<void(TFakeClock&)>;
+enum : int { Fails = -1, FailsOddly = -2 };
 
 // Runs a timer from start until its sixth tick, serving its ticks on this
-// thread as the GUI thread would; third runs in the third tick. Returns the
+// thread as the GUI thread would. The third tick's handler takes third
+// milliseconds, passing on the clock as a sleep would, or fails. Returns the
 // milliseconds from start to each tick.
-TTicks RunTimer(std::uint32_t start, const TWork& third)
+TTicks RunTimer(std::uint32_t start, int third)
 {
     TFakeClock clock(start);
     TGameSynchronizer synchronizer;
     TTicks ticks;
     TGameTimer timer(synchronizer, clock, Interval, [&](TGameTimer& sender) {
         ticks.push_back(clock.Now() - start);
-        if (ticks.size() == 3)
-            third(clock);
+        if (ticks.size() == 3 && third == Fails)
+            throw std::runtime_error("tick failed");
+        if (ticks.size() == 3 && third == FailsOddly)
+            throw 42;
+        if (ticks.size() == 3 && third > 0)
+            clock.Sleep(third);
         if (ticks.size() == 6)
             sender.Terminate();
     });
     timer.Resume();
     timer.WaitFor();
     return ticks;
-}
-
-TWork Takes(std::uint32_t milliseconds)
-{
-    return [milliseconds](TFakeClock& clock) { clock.Advance(milliseconds); };
 }
 
 // The first tick comes at once; each later one with the first reading
@@ -45,18 +45,16 @@ TWork Takes(std::uint32_t milliseconds)
 TEST(TGameTimerTest, Ticks)
 {
     const TTicks onTime = {0, 101, 201, 301, 401, 501};
-    const TWork fail = [](TFakeClock&) { throw std::runtime_error("tick failed"); };
-    const TWork failOddly = [](TFakeClock&) { throw 42; };
     for (const auto& [name, start, third, ticks] : {
-             std::tuple{"on time", 1000U, Takes(0), onTime},
-             {"wrap between ticks", 0xFFFFFFFF - 150, Takes(0), onTime},
-             {"due at 2^32 - 1", 0xFFFFFFFF - 100, Takes(0), onTime},
-             {"wrap after the start", 0xFFFFFFFF, Takes(0), onTime},
-             {"late, none dropped", 1000U, Takes(100), onTime},
-             {"late, stands in", 1000U, Takes(199), TTicks{0, 101, 201, 400, 501, 601}},
-             {"late, one dropped", 1000U, Takes(250), TTicks{0, 101, 201, 451, 501, 601}},
-             {"failing", 1000U, fail, TTicks{0, 101, 201}},
-             {"throwing no std::exception", 1000U, failOddly, TTicks{0, 101, 201}},
+             std::tuple{"on time", 1000U, 0, onTime},
+             {"wrap between ticks", 0xFFFFFFFF - 150, 0, onTime},
+             {"due at 2^32 - 1", 0xFFFFFFFF - 100, 0, onTime},
+             {"wrap after the start", 0xFFFFFFFF, 0, onTime},
+             {"late, none dropped", 1000U, 100, onTime},
+             {"late, stands in", 1000U, 199, TTicks{0, 101, 201, 400, 501, 601}},
+             {"late, one dropped", 1000U, 250, TTicks{0, 101, 201, 451, 501, 601}},
+             {"failing", 1000U, Fails, TTicks{0, 101, 201}},
+             {"throwing no std::exception", 1000U, FailsOddly, TTicks{0, 101, 201}},
          }) {
         SCOPED_TRACE(name);
         TTicks got;

@@ -35,8 +35,7 @@ TEST(TReplayCommandTest, ReadsLines)
         {"tick", "missing number after \"tick\""},
         {"draw 1", R"(extra argument "1" after "draw")"},
         {"dump # no trailing comments", R"(extra argument "#" after "dump")"},
-        {"Tick 1", "unknown command \"Tick\""},
-    };
+        {"Tick 1", "unknown command \"Tick\""}};
     for (const auto& [line, outcome] : lines)
         EXPECT_EQ(Outcome(line), outcome) << line;
 }
