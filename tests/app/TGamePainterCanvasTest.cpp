@@ -76,14 +76,11 @@ TEST_F(TGamePainterCanvasTest, EveryCellShowsGroundOrItsSpriteOverGround)
     EXPECT_EQ(Cell(p1.X, p1.Y), SpriteOver(6, Ground)) << "the player hides its trail";
     EXPECT_EQ(Cell(trail.X, trail.Y), SpriteOver(3, Ground));
     EXPECT_EQ(Cell(stamp.X, stamp.Y), SpriteOver(0, Ground)) << "an expired stamp grows a bush";
-    std::set<int> shown;
     for (int y = 0; y < 19; ++y) {
         for (int x = 0; x < 21; ++x) {
-            shown.insert(ImageOf(x, y));
             ASSERT_EQ(Cell(x, y), SpriteOver(ImageOf(x, y), Ground)) << "cell " << x << "," << y;
         }
     }
-    EXPECT_TRUE(shown.contains(-1) && shown.contains(1) && shown.contains(9));
 }
 
 TEST_F(TGamePainterCanvasTest, CellsNotChangedAreNotRepainted)
