@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,11 +65,21 @@ bool IsWave(const std::vector<unsigned char>& file)
            std::memcmp(file.data() + 8, "WAVE", 4) == 0;
 }
 
-bool OpenDevice()
+// SDL keeps its hints in a list without a lock, which its audio thread
+// reads as it starts; so they are set once, before the first device opens.
+void SetHints()
 {
     // SDL would otherwise take over SIGINT and SIGTERM and turn them into
     // events nobody reads, and the game could no longer be ended by a signal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Left to itself, SDL plays whatever part of a cut-off file it can read.
+    SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
+}
+
+bool OpenDevice()
+{
+    static std::once_flag hinted;
+    std::call_once(hinted, SetHints);
     // Subsystem and mixer both count their users, so every player opens and
     // closes its own share and a second player leaves the first one working.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -149,8 +160,6 @@ TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
 {
     if (!IsWave(file))
         return {};
-    // Left to itself, SDL plays whatever part of a cut-off file it can read.
-    SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     TBuffer effect(Mix_LoadWAV_RW(source, 1));
     if (effect && effect->alen == 0)
