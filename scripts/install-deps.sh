@@ -9,6 +9,8 @@ if [ "${1:-}" = test ]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
                x11-utils desktop-file-utils appstream)
 fi
+# The fuzz targets, which the tests replay over their corpora, need clang's libFuzzer.
+[ "${1:-}" != test ] || packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -42,16 +42,17 @@ public:
     // Whether effect id has samples to play.
     bool Loaded(int id) const;
 
-private:
     struct TChunkFree {
         void operator()(Mix_Chunk* chunk) const;
     };
     using TBuffer = std::unique_ptr<Mix_Chunk, TChunkFree>;
+    // The effect in a file's bytes, converted for the open device; null when
+    // they are no WAVE file with samples or no player has the device open.
+    static TBuffer Decode(const std::vector<unsigned char>& file);
 
+private:
     bool FDeviceOpen = false;
     // Entry i is effect i, decoded for the device; null when file i gave
     // nothing to play.
     std::vector<TBuffer> Buffers;
-
-    static TBuffer Decode(const std::vector<unsigned char>& file);
 };
