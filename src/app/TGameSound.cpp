@@ -65,6 +65,22 @@ bool IsWave(const std::vector<unsigned char>& file)
            std::memcmp(file.data() + 8, "WAVE", 4) == 0;
 }
 
+// Whether every chunk after the WAVE header lies within the file. The decoder
+// allocates what a chunk's header claims before it reads, so a file of a few
+// bytes could otherwise ask for gigabytes.
+bool ChunksFit(const std::vector<unsigned char>& file)
+{
+    std::size_t pos = 12;
+    while (pos + 8 <= file.size()) {
+        const std::size_t size = file[pos + 4] | file[pos + 5] << 8 | file[pos + 6] << 16 |
+                                 std::size_t{file[pos + 7]} << 24;
+        if (size > file.size() - pos - 8)
+            return false;
+        pos += 8 + size + size % 2; // a chunk of odd size is followed by a pad byte
+    }
+    return true;
+}
+
 // SDL keeps its hints in a list without a lock, which its audio thread
 // reads as it starts; so they are set once, before the first device opens.
 void SetHints()
@@ -158,7 +174,7 @@ bool TGameSound::Loaded(int id) const
 
 TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
 {
-    if (!IsWave(file))
+    if (!IsWave(file) || !ChunksFit(file))
         return {};
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     TBuffer effect(Mix_LoadWAV_RW(source, 1));
