@@ -62,13 +62,10 @@ public:
     // A Qt key event as the window receives it. Auto-repeat stays away from
     // the pads: it only restarts the game on Space or Enter.
     void HandleKeyEvent(const QKeyEvent& event);
-    // The virtual-key code of a Qt key the game knows, or 0.
-    static int VirtualKey(int qtKey);
 
     TGameBoxOptions GetOptions() const;
     // Equal options change nothing; others are all written, then OnChange.
     void SetOptions(const TGameBoxOptions& options);
-    const TGameSpriteList* Images() const { return FImages; }
     // A list other than the one held is stored, then OnChange; no redraw.
     // images must outlive the view or be replaced.
     void SetImages(const TGameSpriteList* images);
@@ -87,6 +84,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The virtual-key code of a Qt key the game knows, or 0.
+    static int VirtualKey(int qtKey);
     void SetState(TGameBoxState state);
     void TimerTick();
     // The physical keyboard where it can be asked, else the key events.
