@@ -1,5 +1,5 @@
-// The game view with its real timer, offscreen: keys, options, the tick's way
-// to the screen, the instructions screen and the end of the view.
+// The game view with its real timer, offscreen: keys, the tick's way to the
+// screen, the instructions screen, and long play to the end of the view.
 #include "TGameBox.h"
 #include "Random.h"
 #include "TGamePad.h"
@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -75,26 +76,6 @@ TEST_F(TGameBoxTest, PadsSeeHeldKeysAndLoseThemWhenTheGameIsLeft)
     EXPECT_EQ(Box.Pad(0).HeldAt(1), -1);
 }
 
-TEST_F(TGameBoxTest, SetOptionsAndSetImagesTellOnlyOfRealChanges)
-{
-    int changes = 0;
-    Box.OnChange = [&](TGameBox& sender) {
-        EXPECT_EQ(&sender, &Box);
-        ++changes;
-    };
-    Box.SetOptions(TGameBoxOptions());
-    Box.SetImages(&Sprites());
-    EXPECT_EQ(changes, 0);
-    for (const TGameBoxOptions& options : {TGameBoxOptions(7, false, true), {7, true, false}}) {
-        Box.SetOptions(options);
-        EXPECT_EQ(Box.GetOptions(), options);
-    }
-    const TGameSpriteList other;
-    Box.SetImages(&other);
-    EXPECT_EQ(changes, 3);
-    Box.SetImages(&Sprites());
-}
-
 // After a start the next tick repaints the whole field and puts the picture
 // on the screen, pixel for pixel at its own size, by nearest neighbour at any
 // other.
@@ -138,14 +119,27 @@ TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
     EXPECT_LE(firstLine.left(), ink.left() + 2);
 }
 
-TEST(TGameBoxEndTest, DeletingTheViewWithATickPendingReturns)
+// Views playing busy two-player games with random keys, each deleted once
+// its timer has handed over a tick. TOLM_SOAK="VIEWS TICKS" makes it a soak.
+TEST(TGameBoxSoakTest, ViewsPlayOnAndEndWithATickPending)
 {
-    for (int round = 0; round < 3; ++round) {
-        auto box = std::make_unique<TGameBox>();
-        box->NewGame(1);
-        // The first tick is handed over at once and waits for this thread.
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        box.reset();
+    long views = 2, ticks = 500;
+    std::istringstream(std::getenv("TOLM_SOAK") ? std::getenv("TOLM_SOAK") : "") >> views >> ticks;
+    const auto key = [] { return Common::KeyTable[Random::DrawMod(2)][Random::DrawMod(4)]; };
+    for (long view = 0; view < views; ++view) {
+        TGameBox box;
+        box.SetImages(&Sprites());
+        box.SetOptions({0, true, true});
+        box.show();
+        for (long tick = 0; tick < ticks; ++tick) {
+            if (box.State() != gbsTwoPlayers)
+                box.NewGame(2);
+            box.KeyDown(key());
+            box.KeyUp(key());
+            box.Tick();
+            QCoreApplication::processEvents(); // the repaint and the timer's own ticks
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(110)); // the next tick's hand-over
     }
 }
 

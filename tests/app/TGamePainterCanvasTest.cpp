@@ -82,16 +82,6 @@ TEST_F(TGamePainterCanvasTest, EveryCellShowsGroundOrItsSpriteOverGround)
     }
 }
 
-TEST_F(TGamePainterCanvasTest, CellsNotChangedAreNotRepainted)
-{
-    Field.Start(1);
-    Draw();
-    Picture.setPixel(16 * 10 + 3, 16 * 5 + 3, qRgb(1, 2, 3));
-    const QImage before = Picture.copy();
-    Draw();
-    EXPECT_EQ(Picture, before);
-}
-
 // The message starts at the left edge and the scores end at the right one,
 // each centred in the strip by its own measured height.
 TEST_F(TGamePainterCanvasTest, StatusLineTextsSitAtTheEdgesOfTheStrip)

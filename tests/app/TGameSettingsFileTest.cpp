@@ -7,6 +7,8 @@
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -72,6 +74,27 @@ TEST_F(TGameSettingsFileTest, FailedSaveLeavesTheOldFileWhole)
         EXPECT_EQ(Read(Path), old);
         EXPECT_FALSE(
             QFile::exists(QString::fromStdString(Path + ".bak"))); // no new file left half written
+    }
+}
+
+// A save killed at any moment leaves the file it replaces or the one it
+// writes, whole: never a part of one, never an older one.
+TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
+{
+    TGameSettingsFile(Path).Save(Settings);
+    for (int kill = 0, last = Settings.Box.HighScore; kill < 1000; ++kill) {
+        const pid_t saver = fork();
+        while (saver == 0) { // the child saves until killed
+            ++Settings.Box.HighScore;
+            TGameSettingsFile(Path).Save(Settings);
+        }
+        usleep(kill * 7919 % 5000); // spread over the first few saves
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const std::optional<TGameSettings> saved = TGameSettingsFile(Path).Load();
+        ASSERT_TRUE(saved && saved->Box.HighScore >= last) << "kill " << kill << ": " << Read(Path);
+        Settings.Box.HighScore = last = saved->Box.HighScore;
+        ASSERT_EQ(Read(Path), "[Settings]\r\nValues=" + Settings.Format() + "\r\n\r\n");
     }
 }
 
