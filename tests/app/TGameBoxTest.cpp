@@ -124,7 +124,8 @@ TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
 TEST(TGameBoxSoakTest, ViewsPlayOnAndEndWithATickPending)
 {
     long views = 2, ticks = 500;
-    std::istringstream(std::getenv("TOLM_SOAK") ? std::getenv("TOLM_SOAK") : "") >> views >> ticks;
+    const char* soak = std::getenv("TOLM_SOAK");
+    std::istringstream(soak != nullptr ? soak : "") >> views >> ticks;
     const auto key = [] { return Common::KeyTable[Random::DrawMod(2)][Random::DrawMod(4)]; };
     for (long view = 0; view < views; ++view) {
         TGameBox box;

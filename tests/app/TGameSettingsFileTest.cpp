@@ -84,9 +84,11 @@ TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
     TGameSettingsFile(Path).Save(Settings);
     for (int kill = 0, last = Settings.Box.HighScore; kill < 1000; ++kill) {
         const pid_t saver = fork();
-        while (saver == 0) { // the child saves until killed
-            ++Settings.Box.HighScore;
-            TGameSettingsFile(Path).Save(Settings);
+        if (saver == 0) {
+            for (;;) { // the child saves until killed
+                ++Settings.Box.HighScore;
+                TGameSettingsFile(Path).Save(Settings);
+            }
         }
         usleep(kill * 7919 % 5000); // spread over the first few saves
         ::kill(saver, SIGKILL);
