@@ -84,6 +84,7 @@ TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
     TGameSettingsFile(Path).Save(Settings);
     for (int kill = 0, last = Settings.Box.HighScore; kill < 1000; ++kill) {
         const pid_t saver = fork();
+        ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
         if (saver == 0) {
             for (;;) { // the child saves until killed
                 ++Settings.Box.HighScore;
