@@ -56,8 +56,8 @@ struct TGameForm::TMenuRow {
     QKeySequence Shortcut = {};
 };
 
-TGameForm::TGameForm(std::string settingsFileName, std::string helpFileName)
-    : SettingsFile(std::move(settingsFileName)), FHelpFileName(std::move(helpFileName))
+TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileName)
+    : SettingsFile(settings.File, settings.Defaults), FHelpFileName(std::move(helpFileName))
 {
     CreateMenus();
     Random::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -83,9 +83,9 @@ TGameForm::~TGameForm()
     delete GameBox;
 }
 
-std::string TGameForm::SettingsFileName()
+TGameSettingsPlace TGameForm::SettingsPlace()
 {
-    return TGameSettingsFile::SettingsFileName();
+    return TGameSettingsFile::PlayerPlace();
 }
 
 std::string TGameForm::HelpFileName()

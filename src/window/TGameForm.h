@@ -18,16 +18,16 @@ class TGameBox;
 
 class TGameForm : public QMainWindow {
 public:
-    // settingsFileName and helpFileName are full paths; the game passes
-    // SettingsFileName() and HelpFileName().
-    TGameForm(std::string settingsFileName, std::string helpFileName);
+    // settings names the settings file, helpFileName is a full path; the
+    // game passes SettingsPlace() and HelpFileName().
+    TGameForm(const TGameSettingsPlace& settings, std::string helpFileName);
     // Shuts the view down, saves the settings, then deletes the view.
     ~TGameForm() override;
     TGameForm(const TGameForm&) = delete;
     TGameForm& operator=(const TGameForm&) = delete;
 
-    // Beside the program: "Settings.ini" and "Help/index.html".
-    static std::string SettingsFileName();
+    // This player's settings file, and "Help/index.html" beside the program.
+    static TGameSettingsPlace SettingsPlace();
     static std::string HelpFileName();
 
     TGameFormOptions GetOptions() const { return Options; }

@@ -6,6 +6,12 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -45,23 +51,60 @@ bool WriteFile(const std::string& path, const std::string& bytes)
     return file.commit();
 }
 
+// The folder and the ones above it that are missing, for the player alone,
+// as the XDG rules ask of a configuration folder.
+bool MakeFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error))
+        return true;
+    return MakeFolder(folder.parent_path()) &&
+           (::mkdir(folder.c_str(), S_IRWXU) == 0 || errno == EEXIST);
+}
+
+// Asked of the rights a write is checked against (the effective ids), so
+// that nothing is written to find out.
+bool Writable(const std::string& path)
+{
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+std::optional<std::string> Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
 } // namespace
 
-TGameSettingsFile::TGameSettingsFile(std::string path) : FPath(std::move(path)) {}
-
-std::string TGameSettingsFile::SettingsFileName()
+TGameSettingsFile::TGameSettingsFile(std::string path, std::string defaultsPath)
+    : FPath(std::move(path)), FDefaultsPath(std::move(defaultsPath))
 {
-    return Common::ProgramFolder() + std::string(FileName);
+}
+
+TGameSettingsPlace TGameSettingsFile::PlayerPlace()
+{
+    TGameSettingsPlace::TFacts facts;
+    facts.ProgramFolder = Common::ProgramFolder();
+    const std::string beside = facts.ProgramFolder + std::string(FileName);
+    facts.FolderWritable = Writable(facts.ProgramFolder);
+    facts.FileExists = QFile::exists(QtPath(beside));
+    facts.FileWritable = Writable(beside);
+    facts.ConfigHome = Environment("XDG_CONFIG_HOME");
+    facts.Home = Environment("HOME");
+    return TGameSettingsPlace::Choose(facts);
 }
 
 std::optional<TGameSettings> TGameSettingsFile::Load()
 {
-    const std::optional<std::string> text = ReadFile(FPath);
+    const bool exists = QFile::exists(QtPath(FPath));
+    const std::optional<std::string> text =
+        ReadFile(exists || FDefaultsPath.empty() ? FPath : FDefaultsPath);
     std::optional<TGameSettings> settings;
     if (text)
         settings =
             TGameSettings::Parse(TGameIniFile(*text).ReadString(SettingsSection, SettingsKey, ""));
-    FDamaged = !settings && QFile::exists(QtPath(FPath));
+    FDamaged = !settings && exists;
     return settings;
 }
 
@@ -72,6 +115,8 @@ void TGameSettingsFile::Save(const TGameSettings& settings)
     const std::optional<std::string> old = ReadFile(FPath);
     if (!old)
         return; // rewriting a file we cannot read would lose its other sections
+    if (!MakeFolder(std::filesystem::path(FPath).parent_path()))
+        return;
     if (FDamaged && !WriteFile(FPath + ".bak", *old))
         return;
     TGameIniFile file(*old);

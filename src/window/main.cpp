@@ -1,13 +1,13 @@
 #include "TGameApplication.h"
 #include "TGameForm.h"
 
-// The program reads no command line and no environment for its own
-// settings, and ends with 0 whatever happened.
+// The program reads no command line, and of the environment only where the
+// player's configuration folder is; it ends with 0 whatever happened.
 int main(int argc, char** argv)
 {
     TGameApplication app(argc, argv);
     try {
-        TGameForm form(TGameForm::SettingsFileName(), TGameForm::HelpFileName());
+        TGameForm form(TGameForm::SettingsPlace(), TGameForm::HelpFileName());
         form.show();
         form.activateWindow();
         QApplication::exec();

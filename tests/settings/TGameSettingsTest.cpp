@@ -3,6 +3,7 @@
 #include "TGameSettings.h"
 #include "CommaText.h"
 #include "TGameIniFile.h"
+#include "TGameSettingsPlace.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,12 @@ TEST(TGameSettingsTest, ParseAndRoundTrip)
          TGameSettings{{true, false}, {INT_MIN, true, false}, 1, 2, TPosition{3, 4}}},
         {"2,-0,+5,00,1,0,0,-3,-4,x,y",
          TGameSettings{{true, false}, {5, false, true}, 0, 0, TPosition{-3, -4}}},
+        {"9,-3,7,40,-500,1,2,3,4",
+         TGameSettings{{true, true}, {7, true, true}, 1, 2, TPosition{3, 4}}},
+        {"60,-7,0,8,100000000000000000000,1,2,3,4",
+         TGameSettings{{true, true}, {0, true, true}, 1, 2, TPosition{3, 4}}},
         {"0,-1,5,0,0", std::nullopt},
+        {"0,-1,1,0,-1,1,1,1", std::nullopt},
         {"0,yes,0,0,0,1,1,1,1", std::nullopt},
         {"0,0,7,0,-1,336,328,x,20,", std::nullopt},
         {"0,-1,2147483648,0,-1,1,1,1,1", std::nullopt},
@@ -85,6 +91,31 @@ TEST(TGameSettingsTest, ParseAndRoundTrip)
         if (expected) {
             EXPECT_EQ(TGameSettings::Parse(expected->Format()), expected);
         }
+    }
+}
+
+TEST(TGameSettingsPlaceTest, BesideTheProgramOnlyWhereThePlayerMayWrite)
+{
+    const std::string beside = "/opt/game/Settings.ini";
+    const std::string config = "/home/p/.config/tolm-game/Settings.ini";
+    const std::string xdg = "/xdg/tolm-game/Settings.ini";
+    // Folder writable, file there, file writable, $XDG_CONFIG_HOME, $HOME.
+    const std::vector<std::pair<TGameSettingsPlace::TFacts, TGameSettingsPlace>> cases = {
+        {{"/opt/game/", true, false, false, "/xdg", "/home/p"}, {beside, ""}},
+        {{"/opt/game/", true, true, true, {}, "/home/p"}, {beside, ""}},
+        {{"/opt/game/", true, true, false, {}, "/home/p"}, {config, beside}},
+        {{"/opt/game/", false, true, true, "xdg", "/home/p"}, {config, beside}},
+        {{"/opt/game/", false, false, false, "", "/home/p"}, {config, ""}},
+        {{"/opt/game/", false, false, false, "/xdg", "/home/p"}, {xdg, ""}},
+        {{"/opt/game/", false, true, false, "/xdg", {}}, {xdg, beside}},
+        {{"/opt/game/", false, true, false, {}, {}}, {beside, ""}},
+        {{"/opt/game/", false, false, false, "xdg", "home"}, {beside, ""}},
+    };
+    for (std::size_t row = 0; row < cases.size(); ++row) {
+        SCOPED_TRACE(row);
+        const TGameSettingsPlace chosen = TGameSettingsPlace::Choose(cases[row].first);
+        EXPECT_EQ(chosen.File, cases[row].second.File);
+        EXPECT_EQ(chosen.Defaults, cases[row].second.Defaults);
     }
 }
 

@@ -7,7 +7,7 @@ set -euo pipefail
 table=$1 test=$2 bin=$3 dir=$4
 rm -rf "$dir" && mkdir -p "$dir/game" && cd "$dir"
 cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
-pids=() shot=0 menu=0
+pids=() shot=0 menu=0 as=() ini=game/Settings.ini
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
 
@@ -34,7 +34,7 @@ colours() { convert "$png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 t
             grep -c '^[0-9]'; }
 
 step_start() {
-    (cd game && exec ./tolm-game >../game.log 2>&1) & pids+=($!) game_pid=$!
+    (cd game && exec "${as[@]}" ./tolm-game >../game.log 2>&1) & pids+=($!) game_pid=$!
     until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
     game=$(visible 'Tolm Game') && xdotool windowfocus --sync "$game"
     menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
@@ -88,9 +88,14 @@ step_boy() {
         y / 16 == $3)) || fail "the boy is at $box, not in row $3 from column $1 to $2"
 }
 step_exited() { until_ok test ! -e "/proc/$game_pid" || fail "the game is still running"; }
-step_ini() { tr -d "\r" <game/Settings.ini | grep -E "$1" >/dev/null ||
-             fail "Settings.ini: $(cat game/Settings.ini)"; }
-step_edit() { sed -i -E "$1" game/Settings.ini; }
+step_ini() { tr -d "\r" <"$ini" | grep -E "$1" >/dev/null || fail "$ini: $(cat "$ini")"; }
+step_edit() { sed -i -E "$1" "$ini"; }
+# player: from now on the game runs as a player who may not write its folder,
+# with a home of his own and no XDG_CONFIG_HOME; his settings are in ~/.config.
+step_player() {
+    mkdir home && chown nobody:nogroup home && ini=home/.config/tolm-game/Settings.ini
+    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_CONFIG_HOME HOME="$PWD/home")
+}
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
 step_shot() { snap "$1" && cp "$png" "$1.png"; }
 

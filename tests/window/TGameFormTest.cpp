@@ -59,7 +59,8 @@ protected:
     }
     std::unique_ptr<TGameForm> Open(const std::string& help = TGameForm::HelpFileName())
     {
-        return std::make_unique<TGameForm>(Folder.filePath("Settings.ini").toStdString(), help);
+        const TGameSettingsPlace place{Folder.filePath("Settings.ini").toStdString(), ""};
+        return std::make_unique<TGameForm>(place, help);
     }
 
     QTemporaryDir Folder;
