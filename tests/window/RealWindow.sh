@@ -93,6 +93,7 @@ step_edit() { sed -i -E "$1" "$ini"; }
 # player: from now on the game runs as a player who may not write its folder,
 # with a home of his own and no XDG_CONFIG_HOME; his settings are in ~/.config.
 step_player() {
+    ((EUID == 0)) || { echo "skipped: only root may play as another user"; exit 77; }
     mkdir home && chown nobody:nogroup home && ini=home/.config/tolm-game/Settings.ini
     as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_CONFIG_HOME HOME="$PWD/home")
 }
