@@ -1,7 +1,9 @@
 #include "TGameBox.h"
 #include "Common.h"
 #include "Random.h"
+#include "TGameAnyKeyboard.h"
 #include "TGameField.h"
+#include "TGameGamepads.h"
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
 #include "TGameSound.h"
@@ -58,6 +60,10 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
         Pads[i] = std::make_unique<TGamePad>();
         Pads[i]->SetKeys(Common::KeyTable[i]);
     }
+    // SDL counts the users of its subsystems without a lock, and the sound's
+    // share of them may be taken on a thread of its own: the controllers'
+    // share is taken first, before the sound player can start any thread.
+    Gamepads = TGameGamepads::Open();
     SoundPlayer = std::make_unique<TGameSound>();
     SoundPlayer->Load(TGameSound::PathsIn(Common::SoundFolder()));
     Picture = QImage(width(), height(), QImage::Format_RGB32);
@@ -86,6 +92,7 @@ TGameBox::~TGameBox()
     Picture = QImage();
     Texts.reset();
     SoundPlayer.reset();
+    Gamepads.reset();
     Pads[0].reset();
     Pads[1].reset();
     Field.reset();
@@ -211,8 +218,11 @@ void TGameBox::SetState(TGameBoxState state)
 void TGameBox::TimerTick()
 {
     const TGameKeyboard& keyboard = PolledKeyboard();
+    if (Gamepads)
+        HandleGamepadEvents(Gamepads->Update(HasFocus()));
+    const TGameAnyKeyboard sources{&keyboard, Gamepads.get()};
     for (const auto& pad : Pads)
-        pad->PollKeys(keyboard);
+        pad->PollKeys(sources);
     Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
     {
         TGamePainterCanvas canvas(Picture, *Texts);
@@ -231,6 +241,24 @@ const TGameKeyboard& TGameBox::PolledKeyboard()
         return Keys;
     PhysicalKeys->Update();
     return *PhysicalKeys;
+}
+
+bool TGameBox::HasFocus() const
+{
+    return PhysicalKeys ? PhysicalKeys->HasFocus()
+                        : QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
+{
+    for (const TGameGamepadEvent& event : events) {
+        if (event.Kind == gekStart) {
+            NewGame(event.Value + 1);
+            continue;
+        }
+        for (const auto& pad : Pads)
+            event.Kind == gekKeyDown ? pad->KeyDown(event.Value) : pad->KeyUp(event.Value);
+    }
 }
 
 void TGameBox::DrawInstructions(TGameCanvas& canvas)

@@ -17,10 +17,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QKeyEvent;
 class TGameCanvas;
 class TGameField;
+class TGameGamepads;
+struct TGameGamepadEvent;
 class TGamePad;
 class TGameSound;
 class TGameTextCache;
@@ -90,6 +93,10 @@ private:
     void TimerTick();
     // The physical keyboard where it can be asked, else the key events.
     const TGameKeyboard& PolledKeyboard();
+    // Whether a window of the game has the keyboard, as of the last poll.
+    bool HasFocus() const;
+    // The controllers' presses and releases reach the pads as key events do.
+    void HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events);
     void DrawInstructions(TGameCanvas& canvas);
     void Changed();
     const TGameSpriteList& Sprites() const;
@@ -111,4 +118,6 @@ private:
     // The key events as they came, for the poll where the keyboard cannot be asked.
     TGameKeyRecord Keys;
     std::unique_ptr<TGameX11Keyboard> PhysicalKeys;
+    // Null where the game cannot read controllers.
+    std::unique_ptr<TGameGamepads> Gamepads;
 };

@@ -87,7 +87,8 @@ void TGameX11Keyboard::Update()
         xcb_query_keymap_reply(Connection, keymapCookie, nullptr));
     // A lost connection leaves every key up, like a game in the background.
     Keymap.fill(0);
-    if (focus && keymap && IsOwnWindow(focus->focus))
+    Focused = focus && keymap && IsOwnWindow(focus->focus);
+    if (Focused)
         std::copy(std::begin(keymap->keys), std::end(keymap->keys), Keymap.begin());
 }
 

@@ -25,6 +25,8 @@ public:
     void Update();
     // As of the last Update; false for codes no X key carries.
     bool IsKeyDown(int keyCode) const override;
+    // Whether a window of the application had the X focus at the last Update.
+    bool HasFocus() const { return Focused; }
 
 private:
     using TKeymap = std::array<std::uint8_t, 32>;
@@ -38,4 +40,5 @@ private:
     std::map<int, std::vector<std::uint8_t>> KeyCodes;
     // One bit per X key code, set while the key is down.
     TKeymap Keymap{};
+    bool Focused = false;
 };

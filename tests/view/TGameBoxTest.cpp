@@ -5,6 +5,7 @@
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
 #include "TSpriteCells.h"
+#include "TVirtualPad.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -74,6 +75,42 @@ TEST_F(TGameBoxTest, PadsSeeHeldKeysAndLoseThemWhenTheGameIsLeft)
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Box.Pad(0).HeldAt(0) == -1; }, 2000));
     EXPECT_EQ(Box.Pad(0).HeldAt(1), -1);
+}
+
+// Two players play a whole game on controllers alone, each steering its own
+// player; Start on the second begins it, Start on the first a game for one.
+TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
+{
+    TVirtualPad first;
+    TVirtualPad second;
+    const auto dpad = [](int direction) {
+        return std::array{SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+                          SDL_CONTROLLER_BUTTON_DPAD_UP,
+                          SDL_CONTROLLER_BUTTON_DPAD_DOWN}[static_cast<std::size_t>(direction)];
+    };
+    Box.SetOptions({0, true, true});
+    Box.show();
+    Box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Box)); // the controllers count only then
+    Box.Tick(); // takes them
+    second.Button(SDL_CONTROLLER_BUTTON_START, true);
+    Box.Tick();
+    EXPECT_EQ(Box.State(), gbsTwoPlayers);
+    int ticks = 0;
+    for (; Box.State() == gbsTwoPlayers && ticks < 20000; ++ticks) {
+        const auto direction = [&](int player) { return (ticks / (3 + player)) % 4; };
+        first.Button(dpad(direction(0)), true);
+        second.Button(dpad(direction(1)), true);
+        Box.Tick();
+        ASSERT_EQ(Box.Pad(0).HeldAt(0), direction(0)) << ticks;
+        ASSERT_EQ(Box.Pad(1).HeldAt(0), direction(1)) << ticks;
+        first.Button(dpad(direction(0)), false);
+        second.Button(dpad(direction(1)), false);
+    }
+    EXPECT_EQ(Box.State(), gbsGameOver) << ticks;
+    first.Button(SDL_CONTROLLER_BUTTON_START, true);
+    Box.Tick();
+    EXPECT_EQ(Box.State(), gbsOnePlayer);
 }
 
 // After a start the next tick repaints the whole field and puts the picture
