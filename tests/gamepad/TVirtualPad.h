@@ -1,10 +1,10 @@
 #pragma once
-// A controller that SDL's game-controller API takes for a real one, plugged
-// in while it lives. Each change is reported at once, as a real driver
-// reports every event of the device, so a tap between two reads is seen.
-// Needs the game-controller subsystem started.
+// A controller that SDL takes for a real one, plugged in while it lives.
+// Each change is reported at once, as a real driver reports every event.
 
 #include <SDL.h>
+
+#include <array>
 
 class TVirtualPad {
 public:
@@ -18,32 +18,30 @@ public:
         Joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
     }
     ~TVirtualPad() { Unplug(); }
-    TVirtualPad(const TVirtualPad&) = delete;
-    TVirtualPad& operator=(const TVirtualPad&) = delete;
 
-    void Button(int button, bool down)
+    // Control 0..3 is the d-pad in key-index order, 4 Start (1 down), 5 and 6 the stick.
+    void Set(int control, int value)
     {
-        SDL_JoystickSetVirtualButton(Joystick, button, down ? 1 : 0);
-        SDL_JoystickUpdate();
-    }
-    void Axis(int axis, int value)
-    {
-        SDL_JoystickSetVirtualAxis(Joystick, axis, static_cast<Sint16>(value));
+        if (control < 5)
+            SDL_JoystickSetVirtualButton(Joystick, Buttons.at(static_cast<std::size_t>(control)),
+                                         static_cast<Uint8>(value));
+        else
+            SDL_JoystickSetVirtualAxis(Joystick, control - 5, static_cast<Sint16>(value));
         SDL_JoystickUpdate();
     }
     void Unplug()
     {
-        if (Joystick == nullptr)
-            return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(Joystick);
-        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-            if (SDL_JoystickGetDeviceInstanceID(index) == id)
+        for (int index = 0; Joystick != nullptr && index < SDL_NumJoysticks(); ++index)
+            if (SDL_JoystickGetDeviceInstanceID(index) == SDL_JoystickInstanceID(Joystick))
                 SDL_JoystickDetachVirtual(index);
-        }
         SDL_JoystickClose(Joystick);
         Joystick = nullptr;
     }
 
 private:
+    static constexpr std::array<int, 5> Buttons = {
+        SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+        SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+        SDL_CONTROLLER_BUTTON_START};
     SDL_Joystick* Joystick = nullptr;
 };
