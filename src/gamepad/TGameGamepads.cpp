@@ -130,6 +130,8 @@ void TGameGamepads::Disconnect(std::int32_t id)
     TPlace* place = PlaceOf(id);
     if (place == nullptr)
         return;
+    // SDL lets go of a vanishing controller's buttons and centres its axes
+    // before it tells of the removal, but promises it nowhere.
     const TGameGamepad::TDirections before = place->State.Directions();
     place->State = TGameGamepad();
     TellMoves(*place, before);

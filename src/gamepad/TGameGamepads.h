@@ -16,7 +16,8 @@
 #include <memory>
 #include <vector>
 
-struct _SDL_GameController;
+// SDL's own name for its controller handle.
+struct _SDL_GameController; // NOLINT(bugprone-reserved-identifier)
 union SDL_Event;
 
 class TGameGamepads : public TGameKeyboard {
