@@ -350,10 +350,11 @@ void TGameForm::LoadSettings()
     const QSize desktop = QGuiApplication::primaryScreen()->availableVirtualSize();
     SetClientSize(std::min(settings.ClientWidth, desktop.width()),
                   std::min(settings.ClientHeight, desktop.height()));
+    ReadPosition = settings.Position;
     // A position off every screen (a monitor unplugged since) would hide the
     // window; it then takes the default placement.
     const auto position = settings.StartPosition();
-    if (!position)
+    if (!position || !KnowsPosition())
         return;
     const QRect frame(QPoint(position->Left, position->Top), size());
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -371,6 +372,11 @@ void TGameForm::SaveSettings()
     settings.Box = GameBox->GetOptions();
     settings.ClientWidth = ClientSize().width();
     settings.ClientHeight = ClientSize().height();
-    settings.Position = TGameSettings::TPosition{x(), y()};
+    settings.Position = KnowsPosition() ? TGameSettings::TPosition{x(), y()} : ReadPosition;
     SettingsFile.Save(settings);
+}
+
+bool TGameForm::KnowsPosition()
+{
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }

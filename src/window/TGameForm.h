@@ -98,8 +98,13 @@ private:
     void OpenHelp();
     void LoadSettings();
     void SaveSettings();
+    // Whether the window system says where a window stands; a Wayland
+    // compositor places windows itself and tells no one.
+    static bool KnowsPosition();
 
     TGameFormOptions Options;
     TGameSettingsFile SettingsFile;
+    // As read at start: saved again where the window's own is unknown.
+    std::optional<TGameSettings::TPosition> ReadPosition;
     const std::string FHelpFileName;
 };

@@ -1,31 +1,95 @@
 #!/usr/bin/env bash
 # Plays one test of the real-window table the way a player meets the game: a
-# copy of the built program folder runs on an X server of its own, gets real
-# key events from xdotool, and is checked through xwininfo, xprop and
-# screenshots. Usage: RealWindow.sh TABLE TEST PROGRAM_FOLDER SCRATCH_FOLDER
+# copy of the built program folder runs on a display server of its own, an X
+# server (x11) or a headless Wayland compositor (wayland), gets real key
+# events from xdotool or wtype, and is checked through the server's own view
+# of its window and through screenshots.
+# Usage: RealWindow.sh TABLE SERVER TEST PROGRAM_FOLDER SCRATCH_FOLDER
 set -euo pipefail
-table=$1 test=$2 bin=$3 dir=$4
-rm -rf "$dir" && mkdir -p "$dir/game" && cd "$dir"
+table=$1 server=$2 test=$3 bin=$4 dir=$5
+# The caller's own desktop, platform or scale never reaches the game.
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
+      QT_FONT_DPI DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
+needs=(Xvfb xdotool xwininfo xprop xmessage import) && [ "$server" = x11 ] ||
+    needs=(sway swaymsg wtype grim jq setpriv)
+for tool in "${needs[@]}"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+rm -rf "$dir" && mkdir -p "$dir/game" "$dir/runtime" && chmod 700 "$dir/runtime" && cd "$dir"
 cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
-pids=() shot=0 menu=0 as=() ini=game/Settings.ini
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+pids=() shot=0 menu=0 runtime= as=() ini=game/Settings.ini
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
-
-# No auto-repeat within a test: a key held down sends its press alone.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 5>display 2>xvfb.log &
-pids+=($!)
-for _ in {1..50}; do [ -s display ] && break; sleep 0.1; done
-export DISPLAY=:$(cat display) SDL_AUDIODRIVER=dummy
-
 # Waits up to 5 s for "$@" to succeed.
 until_ok() { for _ in {1..25}; do "$@" && return 0; sleep 0.2; done; return 1; }
-visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-geometry() { eval "$(xwininfo -id "$game" | sed -n -e 's/^ *Absolute upper-left \([XY]\): */\1=/p' \
-                     -e 's/^ *Width: */WIDTH=/p' -e 's/^ *Height: */HEIGHT=/p')"; }
+export SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$dir/runtime
+
+if [ "$server" = x11 ]; then
+    # No auto-repeat within a test: a key held down sends its press alone.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 5>display 2>xvfb.log &
+    pids+=($!)
+    until_ok test -s display
+    export DISPLAY=:$(cat display)
+    visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+    geometry() { eval "$(xwininfo -id "$game" | sed -n -e 's/^ *Absolute upper-left \([XY]\): */\1=/p' \
+                         -e 's/^ *Width: */WIDTH=/p' -e 's/^ *Height: */HEIGHT=/p')"; }
+    grab() { import -window root -crop "$3x$4+$1+$2" +repage "$png"; }
+    press() { xdotool key --delay 150 "$@"; }
+    step_down() { xdotool keydown "$1"; }
+    step_up() { xdotool keyup "$1"; }
+    focus() { xdotool windowfocus --sync "$1"; }
+    step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!)
+                   step_window xmessage; }
+    step_hints() {
+        local hints && hints=$(xprop -id "$game" WM_NORMAL_HINTS)
+        local min=${hints#*minimum size: } max=${hints#*maximum size: }
+        [ "${min%%$'\n'*}" = "${max%%$'\n'*}" ] || fail "min and max size hints differ: $hints"
+    }
+else
+    # wlroots refuses to run as root: the compositor runs as nobody, in a
+    # folder of its own that the game, run by whoever runs the test, reaches.
+    runtime=$(mktemp -d) && echo "output * mode 1600x1200" >"$runtime/config" && as_user=() && ((EUID)) ||
+        { chown nobody:nogroup "$runtime" && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups); }
+    export WAYLAND_DISPLAY=$runtime/wayland-1 SWAYSOCK=$runtime/sway.sock XDG_SESSION_TYPE=wayland
+    XDG_RUNTIME_DIR=$runtime WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        "${as_user[@]}" sway -c "$runtime/config" >sway.log 2>&1 &
+    pids+=($!)
+    until_ok test -S "$WAYLAND_DISPLAY" -a -S "$SWAYSOCK" || fail "no compositor"
+    # A keyboard for the whole test: were the seat's keyboard to come and go
+    # with each wtype, keys typed before the game took the keyboard got lost.
+    wtype -s 3600000 & pids+=($!)
+    # What jq makes of the oldest window that passes the filter $2.
+    window() { swaymsg -t get_tree | jq -e -r "[.. | objects | select(.pid? and $2)] | min_by(.id) // empty | $1"; }
+    visible() { window .id ".visible and .name == \"$1\"" 2>/dev/null; }
+    geometry() { eval "$(window '"X=\(.rect.x + .window_rect.x) Y=\(.rect.y + .window_rect.y)
+                         WIDTH=\(.window_rect.width) HEIGHT=\(.window_rect.height)"' ".id == $game")"; }
+    grab() { grim -g "$1,$2 $3x$4" "$png"; }
+    # Each call is a new virtual keyboard, which may drop its first key.
+    wtype_() { wtype -P shift_l -p shift_l "$@"; }
+    press() {
+        local keys=() key
+        for key; do
+            [[ $key = *+* ]] && keys+=(-M "${key%+*}" -k "${key#*+}" -m "${key%+*}") || keys+=(-k "$key")
+            keys+=(-s 150)
+        done
+        wtype_ "${keys[@]}"
+    }
+    # A key is held while its own keyboard lives.
+    step_down() { wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$!; }
+    step_up() { kill "$holder"; }
+    focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
+    # Another copy of the game, beside this one, has the keyboard.
+    step_other() { cp -r game other && { (cd other && exec ./tolm-game >../other.log 2>&1) & pids+=($!); }
+                   until_ok swaymsg "[pid=$!] move position 0 0, focus" >/dev/null || fail "no other window"; }
+    # A fixed size makes the compositor float the window at its own size.
+    step_hints() { window '.type == "floating_con" and .shell == "xdg_shell"' ".id == $game" >/dev/null ||
+                   fail "not a native window of a fixed size: $(window . ".id == $game")"; }
+fi
+
 # The picture at the bottom of the window's client area, scaled as shown.
 snap() {
     geometry; shot=$((shot + 1)) png=$(printf '%02d-%s.png' "$shot" "$1")
-    import -window root -crop "${WIDTH}x$((HEIGHT - menu))+$X+$((Y + menu))" +repage "$png"
+    grab "$X" "$((Y + menu))" "$WIDTH" "$((HEIGHT - menu))"
 }
 # The colour of a pixel of the picture, given where the picture has it at 100 %.
 rgb() { convert "$png" -crop "1x1+$(($1 * WIDTH / 336))+$(($2 * WIDTH / 336))" -depth 8 txt:- |
@@ -36,7 +100,7 @@ colours() { convert "$png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 t
 step_start() {
     (cd game && exec "${as[@]}" ./tolm-game >../game.log 2>&1) & pids+=($!) game_pid=$!
     until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
-    game=$(visible 'Tolm Game') && xdotool windowfocus --sync "$game"
+    game=$(visible 'Tolm Game') && focus "$game"
     menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
 }
 # The menu bar ends where the instructions screen's green begins.
@@ -45,23 +109,14 @@ menu_bar() {
         sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) && [ -n "$menu" ]
 }
 # keys: each key goes down and up, with time for a menu to open between them.
-step_keys() { xdotool key --delay 150 "$@"; sleep 0.3; }
-step_down() { xdotool keydown "$1"; }
-step_up() { xdotool keyup "$1"; }
+step_keys() { press "$@"; sleep 0.3; }
 step_sleep() { sleep "$1"; }
-step_focus() { xdotool windowfocus --sync "$(visible "$1")"; }
+step_focus() { focus "$(visible "$1")"; }
 step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; step_focus "$1"; }
 step_gone() { until_ok test -z "$(visible "$1")" || fail "window $1 stays"; }
-step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!)
-               step_window xmessage; }
 step_client() { geometry; [ "$WIDTH x $((HEIGHT - menu))" = "$1 x $2" ] ||
                 fail "client area $WIDTH x $((HEIGHT - menu)), not $1 x $2"; }
 step_position() { geometry; [ "$X,$Y" = "$1,$2" ] || fail "window at $X,$Y, not $1,$2"; }
-step_hints() {
-    local hints && hints=$(xprop -id "$game" WM_NORMAL_HINTS)
-    local min=${hints#*minimum size: } max=${hints#*maximum size: }
-    [ "${min%%$'\n'*}" = "${max%%$'\n'*}" ] || fail "min and max size hints differ: $hints"
-}
 step_prop() { xprop -id "$game" "$1" | grep -E "$2" >/dev/null || fail "$1 is not $2"; }
 # picture x y r g b: that pixel has that colour, within 5 s.
 step_pixel() { until_ok pixel_is "$@" || fail "pixel $1,$2 is $(rgb "$1" "$2"), not $3 $4 $5"; }
@@ -72,17 +127,19 @@ step_text() { snap text && convert "$png" -crop "$3x$4+$1+$2" +repage -fill blac
 # newgame x1 x2 y: F2 until the cells x1..x2 of row y are open ground.
 step_newgame() {
     for _ in {1..10}; do
-        xdotool key F2 && sleep 0.3 && snap newgame
+        press F2 && sleep 0.3 && snap newgame
         [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ] && return
     done
     fail "no game with row $3 open from column $1 to $2"
 }
 # boy x1 x2 y: player 1 (his skin, 13 x 9 from (1, 5) of his cell) stands
-# in row y between columns x1 and x2; boy none: he is nowhere to be seen.
+# in row y between columns x1 and x2; boy none: he is nowhere to be seen;
+# boy any: he is off his home, wherever.
 step_boy() {
     snap boy && local box
     box=$(convert "$png" -fill black +opaque '#FFE0C1' -format '%@' info: 2>/dev/null)
     [ "$1" = none ] && { [ "${box%%+*}" = 0x0 ] || fail "the boy shows: $box"; } && return
+    [ "$1" = any ] && { [ "${box%%+*}" != 0x0 ] || fail "the boy is at home"; } && return
     IFS='x+' read -r w h x y <<<"$box"
     [ "$w x $h" = "13 x 9" ] && ((x % 16 == 1 && y % 16 == 5 && x / 16 >= $1 && x / 16 <= $2 &&
         y / 16 == $3)) || fail "the boy is at $box, not in row $3 from column $1 to $2"
@@ -100,11 +157,12 @@ step_player() {
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
 step_shot() { snap "$1" && cp "$png" "$1.png"; }
 
+# A step named server:step is played on that server alone.
 found=0
 while read -r name step args; do
-    [ "$name" = "$test" ] || continue
+    [ "$name" = "$test" ] && [[ $step != *:* || $step = "$server":* ]] || continue
     found=1 && eval "set -- $args" && echo "$step $*"
-    "step_$step" "$@"
+    "step_${step#*:}" "$@"
 done < <(sed -e 's/[[:space:]]#.*//' -e '/^#/d' "$table")
 ((found)) || fail "no test $test in $table"
-echo "passed: $test"
+echo "passed: $server.$test"
