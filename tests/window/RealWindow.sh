@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
 # Plays one test of the real-window table the way a player meets the game: a
-# copy of the built program folder runs on a display server of its own, an X
-# server (x11) or a headless Wayland compositor (wayland), gets real key
-# events from xdotool or wtype, and is checked through the server's own view
-# of its window and through screenshots.
-# Usage: RealWindow.sh TABLE SERVER TEST PROGRAM_FOLDER SCRATCH_FOLDER
+# copy of the built program folder runs on a server of its own, X (Xvfb) or
+# Wayland (headless sway), gets real key events, and is checked through the
+# server's view of its window and screenshots.
+# Usage: RealWindow.sh TABLE x11|wayland TEST PROGRAM_FOLDER SCRATCH_FOLDER
 set -euo pipefail
 table=$1 server=$2 test=$3 bin=$4 dir=$5
 # The caller's own desktop, platform or scale never reaches the game.
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
-      QT_FONT_DPI DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
-needs=(Xvfb xdotool xwininfo xprop xmessage import) && [ "$server" = x11 ] ||
-    needs=(sway swaymsg wtype grim jq setpriv)
-for tool in "${needs[@]}"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DISPLAY \
+      WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
+needs=(Xvfb xdotool xwininfo xprop xmessage) && [ "$server" = x11 ] || needs=(sway swaymsg wtype grim jq)
+type -P "${needs[@]}" >/dev/null || { echo "skipped: this needs ${needs[*]}"; exit 77; }
 rm -rf "$dir" && mkdir -p "$dir/game" "$dir/runtime" && chmod 700 "$dir/runtime" && cd "$dir"
 cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
 pids=() shot=0 menu=0 runtime= as=() ini=game/Settings.ini
@@ -27,9 +23,7 @@ export SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$dir/runtime
 if [ "$server" = x11 ]; then
     # No auto-repeat within a test: a key held down sends its press alone.
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 5>display 2>xvfb.log &
-    pids+=($!)
-    until_ok test -s display
-    export DISPLAY=:$(cat display)
+    pids+=($!) && until_ok test -s display && export DISPLAY=:$(cat display)
     visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
     geometry() { eval "$(xwininfo -id "$game" | sed -n -e 's/^ *Absolute upper-left \([XY]\): */\1=/p' \
                          -e 's/^ *Width: */WIDTH=/p' -e 's/^ *Height: */HEIGHT=/p')"; }
@@ -38,25 +32,18 @@ if [ "$server" = x11 ]; then
     step_down() { xdotool keydown "$1"; }
     step_up() { xdotool keyup "$1"; }
     focus() { xdotool windowfocus --sync "$1"; }
-    step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!)
-                   step_window xmessage; }
-    step_hints() {
-        local hints && hints=$(xprop -id "$game" WM_NORMAL_HINTS)
-        local min=${hints#*minimum size: } max=${hints#*maximum size: }
-        [ "${min%%$'\n'*}" = "${max%%$'\n'*}" ] || fail "min and max size hints differ: $hints"
-    }
+    step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
+    step_hints() { [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ] ||
+                   fail "min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)"; }
 else
-    # wlroots refuses to run as root: the compositor runs as nobody, in a
-    # folder of its own that the game, run by whoever runs the test, reaches.
+    # wlroots refuses to run as root: sway runs as nobody, in a folder of its own.
     runtime=$(mktemp -d) && echo "output * mode 1600x1200" >"$runtime/config" && as_user=() && ((EUID)) ||
         { chown nobody:nogroup "$runtime" && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups); }
     export WAYLAND_DISPLAY=$runtime/wayland-1 SWAYSOCK=$runtime/sway.sock XDG_SESSION_TYPE=wayland
     XDG_RUNTIME_DIR=$runtime WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        "${as_user[@]}" sway -c "$runtime/config" >sway.log 2>&1 &
-    pids+=($!)
+        "${as_user[@]}" sway -c "$runtime/config" >sway.log 2>&1 & pids+=($!)
     until_ok test -S "$WAYLAND_DISPLAY" -a -S "$SWAYSOCK" || fail "no compositor"
-    # A keyboard for the whole test: were the seat's keyboard to come and go
-    # with each wtype, keys typed before the game took the keyboard got lost.
+    # A keyboard for the whole test: one that came with each wtype lost keys.
     wtype -s 3600000 & pids+=($!)
     # What jq makes of the oldest window that passes the filter $2.
     window() { swaymsg -t get_tree | jq -e -r "[.. | objects | select(.pid? and $2)] | min_by(.id) // empty | $1"; }
@@ -64,26 +51,19 @@ else
     geometry() { eval "$(window '"X=\(.rect.x + .window_rect.x) Y=\(.rect.y + .window_rect.y)
                          WIDTH=\(.window_rect.width) HEIGHT=\(.window_rect.height)"' ".id == $game")"; }
     grab() { grim -g "$1,$2 $3x$4" "$png"; }
-    # Each call is a new virtual keyboard, which may drop its first key.
-    wtype_() { wtype -P shift_l -p shift_l "$@"; }
-    press() {
-        local keys=() key
-        for key; do
-            [[ $key = *+* ]] && keys+=(-M "${key%+*}" -k "${key#*+}" -m "${key%+*}") || keys+=(-k "$key")
-            keys+=(-s 150)
-        done
-        wtype_ "${keys[@]}"
-    }
-    # A key is held while its own keyboard lives.
+    # A Shift first, as a new keyboard may drop its first key; a key is held
+    # by a keyboard that lives until the key goes up.
+    press() { wtype -P shift_l -p shift_l $(printf -- '-k %s -s 150 ' "$@" |
+                                            sed -E 's/-k ([a-z]+)\+([^ ]+)/-M \1 -k \2 -m \1/g'); }
     step_down() { wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$!; }
     step_up() { kill "$holder"; }
     focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
-    # Another copy of the game, beside this one, has the keyboard.
+    # Another copy of the game, beside this one, takes the keyboard.
     step_other() { cp -r game other && { (cd other && exec ./tolm-game >../other.log 2>&1) & pids+=($!); }
                    until_ok swaymsg "[pid=$!] move position 0 0, focus" >/dev/null || fail "no other window"; }
     # A fixed size makes the compositor float the window at its own size.
     step_hints() { window '.type == "floating_con" and .shell == "xdg_shell"' ".id == $game" >/dev/null ||
-                   fail "not a native window of a fixed size: $(window . ".id == $game")"; }
+                   fail "not a native window of a fixed size"; }
 fi
 
 # The picture at the bottom of the window's client area, scaled as shown.
@@ -111,8 +91,7 @@ menu_bar() {
 # keys: each key goes down and up, with time for a menu to open between them.
 step_keys() { press "$@"; sleep 0.3; }
 step_sleep() { sleep "$1"; }
-step_focus() { focus "$(visible "$1")"; }
-step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; step_focus "$1"; }
+step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; focus "$(visible "$1")"; }
 step_gone() { until_ok test -z "$(visible "$1")" || fail "window $1 stays"; }
 step_client() { geometry; [ "$WIDTH x $((HEIGHT - menu))" = "$1 x $2" ] ||
                 fail "client area $WIDTH x $((HEIGHT - menu)), not $1 x $2"; }
@@ -125,13 +104,9 @@ pixel_is() { snap pixel && [ "$(rgb "$1" "$2")" = "$3 $4 $5" ]; }
 step_text() { snap text && convert "$png" -crop "$3x$4+$1+$2" +repage -fill black \
     +opaque white -format '%[fx:maxima]' info: | grep -q '^1' || fail "no white text there"; }
 # newgame x1 x2 y: F2 until the cells x1..x2 of row y are open ground.
-step_newgame() {
-    for _ in {1..10}; do
-        press F2 && sleep 0.3 && snap newgame
-        [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ] && return
-    done
-    fail "no game with row $3 open from column $1 to $2"
-}
+step_newgame() { until_ok open_row "$@" || fail "no game with row $3 open from column $1 to $2"; }
+open_row() { press F2 && sleep 0.3 && snap newgame &&
+             [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ]; }
 # boy x1 x2 y: player 1 (his skin, 13 x 9 from (1, 5) of his cell) stands
 # in row y between columns x1 and x2; boy none: he is nowhere to be seen;
 # boy any: he is off his home, wherever.
