@@ -77,6 +77,7 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
                 if (state != Qt::ApplicationActive)
                     Keys.Clear();
             });
+    qGuiApp->installEventFilter(this);
     Timer->Resume();
 }
 
@@ -200,6 +201,14 @@ void TGameBox::paintEvent(QPaintEvent* /*event*/)
     // included.
     QPainter painter(this);
     painter.drawImage(rect(), Picture);
+}
+
+bool TGameBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key event reaches a window first, then its widgets: one release each.
+    if (event->type() == QEvent::KeyRelease && watched->isWindowType())
+        HandleKeyEvent(static_cast<const QKeyEvent&>(*event));
+    return QWidget::eventFilter(watched, event);
 }
 
 void TGameBox::SetState(TGameBoxState state)

@@ -85,6 +85,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Hears a key let go in any window of the game, a message box or menu
+    // included: where the key events are the only key source, a release
+    // that went there would leave the key held in the game.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The virtual-key code of a Qt key the game knows, or 0.

@@ -55,7 +55,7 @@ else
     # by a keyboard that lives until the key goes up.
     press() { wtype -P shift_l -p shift_l $(printf -- '-k %s -s 150 ' "$@" |
                                             sed -E 's/-k ([a-z]+)\+([^ ]+)/-M \1 -k \2 -m \1/g'); }
-    step_down() { wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$!; }
+    step_down() { wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$! && sleep 0.1; }
     step_up() { kill "$holder"; }
     focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
     # Another copy of the game, beside this one, takes the keyboard.
