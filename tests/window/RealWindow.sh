@@ -32,6 +32,7 @@ if [ "$server" = x11 ]; then
     step_down() { xdotool keydown "$1"; }
     step_up() { xdotool keyup "$1"; }
     focus() { xdotool windowfocus --sync "$1"; }
+    step_move() { xdotool windowmove --sync "$game" "$1" "$2"; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
     step_hints() { [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ] ||
                    fail "min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)"; }
