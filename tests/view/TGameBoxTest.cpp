@@ -1,5 +1,6 @@
-// The game view with its real timer, offscreen: keys, the tick's way to the
-// screen, the instructions screen, and long play to the end of the view.
+// The game view with its real timer, offscreen: keys, the instructions
+// screen, and long play to the end of the view. The tick's way to the screen
+// is the real-window tests'.
 #include "TGameBox.h"
 #include "Random.h"
 #include "TGamePad.h"
@@ -28,12 +29,6 @@ protected:
     void Send(QEvent::Type type, Qt::Key key, bool autoRepeat = false)
     {
         Box.HandleKeyEvent(QKeyEvent(type, key, Qt::NoModifier, QString(), autoRepeat));
-    }
-    // Whether a tick has brought the field's repaint after a start: the
-    // corner shows a bush.
-    bool FieldRepainted() const
-    {
-        return Box.GetPicture().copy(0, 0, 16, 16) == SpriteOver(0, qRgb(0, 232, 0));
     }
 
     TGameBox Box;
@@ -102,24 +97,6 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
     pads[0].Set(4, 1);
     Box.Tick();
     EXPECT_EQ(Box.State(), gbsOnePlayer);
-}
-
-// After a start the next tick repaints the whole field and puts the picture
-// on the screen, pixel for pixel at its own size, by nearest neighbour at any
-// other.
-TEST_F(TGameBoxTest, ATickShowsTheNewGameAtAnySize)
-{
-    Box.ShowInstructions();
-    Box.show();
-    Box.NewGame(2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return FieldRepainted(); }, 2000));
-    for (const QSize size : {QSize(336, 328), QSize(504, 492), QSize(672, 656)}) {
-        Box.resize(size);
-        const QImage shown = Box.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage expected =
-            Box.GetPicture().scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        EXPECT_EQ(shown, expected) << size.width();
-    }
 }
 
 TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Plays one test of the real-window table the way a player meets the game: a
-# copy of the built program folder runs on a server of its own, X (Xvfb) or
-# Wayland (headless sway), gets real key events, and is checked through the
-# server's view of its window and screenshots.
+# Plays one test of the real-window table as a player meets the game: a copy
+# of the program folder on a server of its own, X (Xvfb) or Wayland (headless
+# sway), real key events, the server's view of the window and screenshots.
 # Usage: RealWindow.sh TABLE x11|wayland TEST PROGRAM_FOLDER SCRATCH_FOLDER
 set -euo pipefail
 table=$1 server=$2 test=$3 bin=$4 dir=$5
@@ -44,8 +43,7 @@ else
     XDG_RUNTIME_DIR=$runtime WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         "${as_user[@]}" sway -c "$runtime/config" >sway.log 2>&1 & pids+=($!)
     until_ok test -S "$WAYLAND_DISPLAY" -a -S "$SWAYSOCK" || fail "no compositor"
-    # A keyboard for the whole test: one that came with each wtype lost keys.
-    wtype -s 3600000 & pids+=($!)
+    wtype -s 3600000 & pids+=($!) # a keyboard for the whole test: one per wtype lost keys
     # What jq makes of the oldest window that passes the filter $2.
     window() { swaymsg -t get_tree | jq -e -r "[.. | objects | select(.pid? and $2)] | min_by(.id) // empty | $1"; }
     visible() { window .id ".visible and .name == \"$1\"" 2>/dev/null; }

@@ -132,13 +132,11 @@ TEST_F(TGameFormTest, HelpOpensThePageOrSaysWhichFileIsMissing)
     EXPECT_EQ(seen.Icon, QMessageBox::Warning);
 }
 
-// Key preview: the view hears the key through the window; the secondary
-// button anywhere opens the context menu.
-TEST_F(TGameFormTest, KeysReachTheViewAndTheRightButtonOpensTheContextMenu)
+// The secondary button anywhere opens the context menu. (That the view
+// hears keys through the window the real-window tests show.)
+TEST_F(TGameFormTest, TheRightButtonOpensTheContextMenu)
 {
     const auto form = Open();
-    QTest::keyClick(form.get(), Qt::Key_Space);
-    EXPECT_EQ(form->GameBox->State(), gbsOnePlayer);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(form->GameBox, &click);
     EXPECT_TRUE(form->PopupMenu1->isVisible());
