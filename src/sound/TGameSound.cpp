@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -17,6 +18,7 @@ namespace {
 // CD rate in stereo is what sound servers take without converting. 512
 // frames are 12 ms: an effect starts within about one buffer of its tick.
 constexpr int DeviceRate = 44100;
+constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
 constexpr int DeviceChannels = 2;
 constexpr int DeviceFrames = 512;
 // All effects share one mixer channel, so starting one cuts off the last.
@@ -82,7 +84,7 @@ bool ChunksFit(const std::vector<unsigned char>& file)
 }
 
 // SDL keeps its hints in a list without a lock, which its audio thread
-// reads as it starts; so they are set once, before the first device opens.
+// reads as it starts; so they are set once, before the first opener starts.
 void SetHints()
 {
     // SDL would otherwise take over SIGINT and SIGTERM and turn them into
@@ -92,38 +94,93 @@ void SetHints()
     SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
 }
 
-bool OpenDevice()
+void SetHintsOnce()
 {
     static std::once_flag hinted;
     std::call_once(hinted, SetHints);
-    // Subsystem and mixer both count their users, so every player opens and
-    // closes its own share and a second player leaves the first one working.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    const int failed =
-        Mix_OpenAudioDevice(DeviceRate, AUDIO_S16SYS, DeviceChannels, DeviceFrames, nullptr, 0);
-    if (!failed)
-        return true;
+}
+
+// SDL counts the users of its subsystems, and the mixer its opens, without a
+// lock; players opening and closing on threads of their own take turns here.
+std::mutex& DeviceLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+void CloseDevice()
+{
+    const std::scoped_lock locked(DeviceLock());
+    Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
+}
+
+// Samples in spec's format as an effect in the device's, or null when there
+// are none or they cannot be converted.
+Mix_Chunk* ToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* samples, Uint32 length)
+{
+    SDL_AudioCVT cvt{};
+    if (length == 0 || SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, DeviceFormat,
+                                         DeviceChannels, DeviceRate) < 0)
+        return nullptr;
+    cvt.len = static_cast<int>(length);
+    cvt.buf = static_cast<Uint8*>(SDL_malloc(std::size_t{length} * cvt.len_mult));
+    if (cvt.buf == nullptr)
+        return nullptr;
+    std::memcpy(cvt.buf, samples, length);
+    if (SDL_ConvertAudio(&cvt) != 0 || cvt.len_cvt <= 0) {
+        SDL_free(cvt.buf);
+        return nullptr;
+    }
+    return new Mix_Chunk{1, cvt.buf, static_cast<Uint32>(cvt.len_cvt), MIX_MAX_VOLUME};
 }
 
 } // namespace
 
 void TGameSound::TChunkFree::operator()(Mix_Chunk* chunk) const
 {
-    Mix_FreeChunk(chunk);
+    // Not Mix_FreeChunk, which would look at the mixer while an opener may be
+    // setting it up; Unload has stopped the effect before it frees it.
+    SDL_free(chunk->abuf);
+    delete chunk;
 }
 
-TGameSound::TGameSound() : FDeviceOpen(OpenDevice()) {}
+bool TGameSound::OpenDevice()
+{
+    const std::scoped_lock locked(DeviceLock());
+    // Subsystem and mixer both count their users, so every player opens and
+    // closes its own share and a second player leaves the first one working.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    // The exact format asked for, which SDL converts to the device's, so
+    // that effects can be decoded before the device is open.
+    const int failed =
+        Mix_OpenAudioDevice(DeviceRate, DeviceFormat, DeviceChannels, DeviceFrames, nullptr, 0);
+    if (!failed)
+        return true;
+    // Slow without a device: SDL waits here for its hot-plug thread.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+TGameSound::TGameSound(TDeviceOpen open)
+{
+    SetHintsOnce();
+    try {
+        Opener = std::thread([this, open = std::move(open)] { FDeviceOpen = open(); });
+    } catch (const std::system_error&) {
+        // No thread to open it on: the game plays on without sound.
+    }
+}
 
 TGameSound::~TGameSound()
 {
     Unload();
-    if (!FDeviceOpen)
-        return;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // An open under way is waited for, as the start used to wait for it.
+    if (Opener.joinable())
+        Opener.join();
+    if (FDeviceOpen)
+        CloseDevice();
 }
 
 std::vector<std::string> TGameSound::PathsIn(const std::string& folder)
@@ -142,7 +199,7 @@ void TGameSound::Load(const std::vector<std::string>& paths)
     // Every failure on the way leaves an empty effect, which plays as
     // silence: the game is fully playable without sound.
     for (const std::string& path : paths)
-        Buffers.push_back(FDeviceOpen ? Decode(ReadWholeFile(path)) : TBuffer());
+        Buffers.push_back(Decode(ReadWholeFile(path)));
 }
 
 void TGameSound::Unload()
@@ -176,9 +233,14 @@ TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
 {
     if (!IsWave(file) || !ChunksFit(file))
         return {};
+    SetHintsOnce();
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    TBuffer effect(Mix_LoadWAV_RW(source, 1));
-    if (effect && effect->alen == 0)
-        effect.reset();
+    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr)
+        return {};
+    TBuffer effect(ToDeviceFormat(spec, samples, length));
+    SDL_FreeWAV(samples);
     return effect;
 }

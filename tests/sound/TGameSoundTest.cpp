@@ -7,10 +7,12 @@
 #include "TDiskOutput.h"
 #include "TScratchFolder.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <future>
 #include <thread>
 
 namespace {
@@ -72,14 +74,26 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
 // enough output and assert only what is heard, never when.
 class TGameSoundPlaybackTest : public testing::Test {
 protected:
-    void SetUp() override { Open(); }
+    void SetUp() override
+    {
+        Open();
+        WaitOpen();
+    }
 
     // A new output file and a new player; the last player's end shut SDL's
     // audio down entirely, and this one must start it again.
-    void Open()
+    void Open(const TGameSound::TDeviceOpen& open = TGameSound::OpenDevice)
     {
+        Sound.reset();
         Output = std::make_unique<TDiskOutput>(Scratch.Folder + std::to_string(++Opened) + ".raw");
-        Sound = std::make_unique<TGameSound>();
+        Sound = std::make_unique<TGameSound>(open);
+    }
+
+    void WaitOpen()
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!Sound->DeviceOpen() && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         Uint16 format = 0;
         ASSERT_EQ(Mix_QuerySpec(&DeviceRate, &format, &Channels), 1) << "no disk driver";
         ASSERT_EQ(format, AUDIO_S16LSB) << "the test tones and the output reader are 16-bit";
@@ -151,6 +165,44 @@ TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
         Sound.reset();
         EXPECT_EQ(Output->Heard({&a, &b}), heard);
         Open();
+        WaitOpen();
+    }
+}
+
+// While the device opens, effects are dropped, not kept for later, and the
+// player may be told anything or go at once, which waits for the open and
+// then gives SDL's audio back.
+TEST_F(TGameSoundPlaybackTest, WhileTheDeviceOpens)
+{
+    const TTestTone a = Tone('A', 0.2);
+    const TTestTone b = Tone('B', 0.2);
+    for (const bool going : {false, true}) {
+        std::promise<void> go;
+        std::atomic<bool> ended = false;
+        Open([&ended, letGo = go.get_future().share()] {
+            letGo.wait_for(std::chrono::seconds(1));
+            ended = TGameSound::OpenDevice();
+            return ended.load();
+        });
+        Sound->Load({Scratch.Folder + "A.wav", Scratch.Folder + "B.wav"});
+        Sound->Enabled = false;
+        Sound->Enabled = true;
+        Sound->Play(0);
+        Sound->Stop();
+        Sound->Play(0);
+        if (going) {
+            Sound.reset();
+            EXPECT_TRUE(ended);
+            EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+            continue;
+        }
+        go.set_value();
+        WaitOpen();
+        Listen(0);
+        Sound->Play(1);
+        Listen(0.2);
+        Sound.reset();
+        EXPECT_EQ(Output->Heard({&a, &b}), "B _");
     }
 }
 
