@@ -169,40 +169,32 @@ TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
     }
 }
 
-// While the device opens, effects are dropped, not kept for later, and the
-// player may be told anything or go at once, which waits for the open and
-// then gives SDL's audio back.
+// While the device opens, effects are dropped, not kept for later; a player
+// may go at any moment, which waits for the open, then gives SDL's audio back.
 TEST_F(TGameSoundPlaybackTest, WhileTheDeviceOpens)
 {
     const TTestTone a = Tone('A', 0.2);
     const TTestTone b = Tone('B', 0.2);
-    for (const bool going : {false, true}) {
+    for (const bool going : {true, false}) {
         std::promise<void> go;
         std::atomic<bool> ended = false;
         Open([&ended, letGo = go.get_future().share()] {
             letGo.wait_for(std::chrono::seconds(1));
-            ended = TGameSound::OpenDevice();
-            return ended.load();
+            return ended = TGameSound::OpenDevice();
         });
         Sound->Load({Scratch.Folder + "A.wav", Scratch.Folder + "B.wav"});
-        Sound->Enabled = false;
-        Sound->Enabled = true;
         Sound->Play(0);
-        Sound->Stop();
-        Sound->Play(0);
-        if (going) {
-            Sound.reset();
-            EXPECT_TRUE(ended);
-            EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
-            continue;
+        if (!going) {
+            go.set_value();
+            WaitOpen();
+            Listen(0); // time enough to hear an effect kept for later
+            Sound->Play(1);
+            Listen(0.2);
         }
-        go.set_value();
-        WaitOpen();
-        Listen(0);
-        Sound->Play(1);
-        Listen(0.2);
         Sound.reset();
-        EXPECT_EQ(Output->Heard({&a, &b}), "B _");
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+        EXPECT_EQ(Output->Heard({&a, &b}), going ? "" : "B _");
     }
 }
 
