@@ -11,6 +11,6 @@ public:
     // differences of two readings mean anything.
     virtual std::uint32_t Now() const = 0;
     // Gives the processor away for about that many milliseconds; 0 asks for
-    // the shortest real pause, never for a bare yield.
+    // a real pause until the count next goes up, never for a bare yield.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };

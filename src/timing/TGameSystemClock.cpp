@@ -3,14 +3,6 @@
 #include <chrono>
 #include <thread>
 
-namespace {
-// A request for 0 ms comes when the due time is at most a millisecond away.
-// A bare yield returns at once on an idle machine, so the timer would spin
-// through that last millisecond of every tick; this nap keeps the processor
-// free and still lets the timer read the clock several times a millisecond.
-constexpr std::chrono::microseconds ShortestSleep{200};
-} // namespace
-
 std::uint32_t TGameSystemClock::Now() const
 {
     using namespace std::chrono;
@@ -20,8 +12,14 @@ std::uint32_t TGameSystemClock::Now() const
 
 void TGameSystemClock::Sleep(std::uint32_t milliseconds)
 {
+    using namespace std::chrono;
+    // A request for 0 ms comes when the due time is at most a millisecond
+    // away. Nothing can change before the count does, so the wait lasts until
+    // the next millisecond begins: one wake-up, at the very first reading that
+    // can be past the due time, where short naps woke several times.
     if (milliseconds == 0)
-        std::this_thread::sleep_for(ShortestSleep);
+        std::this_thread::sleep_until(floor<std::chrono::milliseconds>(steady_clock::now()) +
+                                      std::chrono::milliseconds(1));
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -6,6 +6,6 @@
 class TGameSystemClock : public TGameClock {
 public:
     std::uint32_t Now() const override;
-    // 0 milliseconds sleeps a fifth of one.
+    // 0 milliseconds sleeps until the count next goes up.
     void Sleep(std::uint32_t milliseconds) override;
 };
