@@ -88,6 +88,7 @@ time_start() { # setup
 }
 stop() { kill "$1" && wait "$1" 2>/dev/null || true; }
 
+echo "load $(cut -d' ' -f1-3 /proc/loadavg)"
 setups=(bare none server dummy)
 [ -n "$before" ] && setups+=(before-none before-server before-dummy)
 declare -A times
@@ -119,12 +120,14 @@ memory() { # who pid
 # Per thread over seconds: CPU share of one core, from the scheduler's
 # nanosecond counts, and voluntary context switches a second, each of which
 # is the thread going to sleep and so, later, a wake-up.
+# The main thread, whose name is the program's, is called GUI.
 threads() { # pid
-    local task
+    local task name
     for task in /proc/"$1"/task/*; do
+        name=$(tr ' ' _ <"$task/comm")
+        [ "${task##*/}" = "$1" ] && name=GUI
         printf '%s %s %s %s\n' "${task##*/}" "$(cut -d' ' -f1 "$task/schedstat")" \
-            "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")" \
-            "$(tr ' ' _ <"$task/comm")"
+            "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")" "$name"
     done
 }
 per_thread() { # who pid seconds

@@ -59,8 +59,8 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path)
     return bytes;
 }
 
-// The mixer would decode anything it has a codec for (garbage that starts
-// with "MThd" plays as MIDI), so only a RIFF WAVE file goes to it.
+// The chunks below are walked as a RIFF WAVE file lays them out, so nothing
+// else gets that far.
 bool IsWave(const std::vector<unsigned char>& file)
 {
     return file.size() >= 12 && std::memcmp(file.data(), "RIFF", 4) == 0 &&

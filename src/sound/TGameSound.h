@@ -54,8 +54,6 @@ public:
     void Stop();
     // Whether effect id has samples to play.
     bool Loaded(int id) const;
-    // Whether the device has opened: effects are heard from then on.
-    bool DeviceOpen() const { return FDeviceOpen; }
 
     struct TChunkFree {
         void operator()(Mix_Chunk* chunk) const;
