@@ -167,7 +167,12 @@ TGameSound::TGameSound(TDeviceOpen open)
 {
     SetHintsOnce();
     try {
-        Opener = std::thread([this, open = std::move(open)] { FDeviceOpen = open(); });
+        Opener = std::thread([this, open = std::move(open)] {
+            FDeviceOpen = open();
+            // SDL gives a thread it did not start its own error text, which
+            // only this frees.
+            SDL_TLSCleanup();
+        });
     } catch (const std::system_error&) {
         // No thread to open it on: the game plays on without sound.
     }
