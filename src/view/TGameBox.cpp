@@ -206,7 +206,9 @@ void TGameBox::paintEvent(QPaintEvent* /*event*/)
 bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 {
     // A key event reaches a window first, then its widgets: one release each.
-    if (event->type() == QEvent::KeyRelease && watched->isWindowType())
+    // The window is asked first, so that the events other threads post to
+    // the game's other objects (the timer's wake-ups) are never read here.
+    if (watched->isWindowType() && event->type() == QEvent::KeyRelease)
         HandleKeyEvent(static_cast<const QKeyEvent&>(*event));
     return QWidget::eventFilter(watched, event);
 }
