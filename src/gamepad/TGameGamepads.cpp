@@ -137,6 +137,10 @@ void TGameGamepads::Disconnect(std::int32_t id)
     TellMoves(*place, before);
     place->Controller.reset();
     place->Id = -1;
+    // A controller that came while both places were taken has waited for
+    // one; SDL has struck the unplugged one off its list by now.
+    for (int i = 0; i < SDL_NumJoysticks() && place->Id < 0; ++i)
+        Connect(i);
 }
 
 TGameGamepads::TPlace* TGameGamepads::PlaceOf(std::int32_t id)

@@ -1,8 +1,9 @@
 #pragma once
 // The game on the screen: owns the tick timer, the game, both key pads, the
-// sound player and the 336 x 328 picture everything is drawn into. Each tick
-// polls the pads, advances the game, draws the changes into the picture and
-// shows the picture at once, stretched to whatever size the widget has.
+// players' gamepads, the sound player and the 336 x 328 picture everything is
+// drawn into. Each tick takes in the gamepads, polls the pads (the keys and
+// the gamepads alike), advances the game, draws the changes into the picture
+// and shows the picture at once, stretched to whatever size the widget has.
 
 #include "TGameBoxOptions.h"
 #include "TGameKeyRecord.h"

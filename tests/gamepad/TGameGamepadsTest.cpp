@@ -53,6 +53,7 @@ TEST(TGameGamepadsTest, ControllersSteerTheirPlayersLikeKeys)
              {"+ | 1x16383 | 1x16384 | 1y-20000 | 1x-8192 1y0 |", "[][][ +27][ -27 +26][ -26] ="},
              {"+ | 1L 1l |", "[][ +25 -25] ="}, // a tap between two updates
              {"+ + | 1L 2U | 1- | + | 3R |", "[][ +25 +57][ -25][][ +27] = 27 57"},
+             {"+ + + | 1- | 3R |", "[][][ +27] = 27"}, // the third waited for a place
              {"+ | 1L ! 1R 1r !", "[][][] ="}, // another program has the keyboard
              {"+ | 1L ! |", "[][][] = 25"},    // the poll finds it held again
          }) {
