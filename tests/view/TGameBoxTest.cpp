@@ -97,6 +97,18 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
     pads[0].Set(4, 1);
     Box.Tick();
     EXPECT_EQ(Box.State(), gbsOnePlayer);
+    // A tap between two ticks steers as well: the same game parts from the
+    // one left alone.
+    const auto played = [&](bool tapped) {
+        Random::Seed(5);
+        Box.NewGame(1);
+        pads[0].Set(1, tapped ? 1 : 0);
+        pads[0].Set(1, 0);
+        for (int tick = 0; tick < 4; ++tick)
+            Box.Tick();
+        return Box.GetPicture().copy();
+    };
+    EXPECT_NE(played(false), played(true));
 }
 
 TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
