@@ -115,12 +115,12 @@ void CloseDevice()
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-// Samples in spec's format as an effect in the device's, or null when there
+// Samples in the file's format as an effect in the device's, or null when there
 // are none or they cannot be converted.
-Mix_Chunk* ToDeviceFormat(const SDL_AudioSpec& spec, const Uint8* samples, Uint32 length)
+Mix_Chunk* ToDeviceFormat(const SDL_AudioSpec& file, const Uint8* samples, Uint32 length)
 {
     SDL_AudioCVT cvt{};
-    if (length == 0 || SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, DeviceFormat,
+    if (length == 0 || SDL_BuildAudioCVT(&cvt, file.format, file.channels, file.freq, DeviceFormat,
                                          DeviceChannels, DeviceRate) < 0)
         return nullptr;
     cvt.len = static_cast<int>(length);
@@ -239,13 +239,13 @@ TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
     if (!IsWave(file) || !ChunksFit(file))
         return {};
     SetHintsOnce();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr)
+    if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr)
         return {};
-    TBuffer effect(ToDeviceFormat(spec, samples, length));
+    TBuffer effect(ToDeviceFormat(format, samples, length));
     SDL_FreeWAV(samples);
     return effect;
 }
