@@ -1,8 +1,9 @@
 #pragma once
 // The players' game controllers through SDL's game-controller API. The first
 // controller connected is player 1's, the second player 2's; a controller
-// unplugged frees its place for one that waits, or else the next to arrive. Each steers with the
-// keys of its player in the key table, so the pads take it for a keyboard.
+// unplugged frees its place for one that waits, or else the next to arrive.
+// Each steers with the keys of its player in the key table, so the pads take
+// it for a keyboard.
 // Everything runs on one thread, the one that opened it. It empties SDL's
 // event queue on each update, so a process has one of these at a time and
 // nothing else there reads SDL events.
