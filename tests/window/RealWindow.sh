@@ -9,14 +9,15 @@ table=$1 server=$2 test=$3 bin=$4 dir=$5
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DISPLAY \
       WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
 needs=(Xvfb xdotool xwininfo xprop xmessage) && [ "$server" = x11 ] || needs=(sway swaymsg wtype grim jq)
-type -P "${needs[@]}" >/dev/null || { echo "skipped: this needs ${needs[*]}"; exit 77; }
+skip() { echo "skipped: $*"; exit 77; }
+type -P "${needs[@]}" >/dev/null || skip "this needs ${needs[*]}"
 rm -rf "$dir" && mkdir -p "$dir/game" "$dir/runtime" && chmod 700 "$dir/runtime" && cd "$dir"
 cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
-pids=() shot=0 menu=0 runtime= as=() ini=game/Settings.ini
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+pids=() shot=0 menu=0 runtime= place= as=() prog=$PWD/game ini=game/Settings.ini since=0
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime" "$place"' EXIT
 fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
-# Waits up to 5 s for "$@" to succeed.
-until_ok() { for _ in {1..25}; do "$@" && return 0; sleep 0.2; done; return 1; }
+now() { echo "${EPOCHREALTIME/[.,]/}"; } # microseconds, whatever the locale's decimal point
+until_ok() { local end=$((SECONDS + 20)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.2; done; }
 export SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$dir/runtime
 
 if [ "$server" = x11 ]; then
@@ -28,13 +29,13 @@ if [ "$server" = x11 ]; then
                          -e 's/^ *Width: */WIDTH=/p' -e 's/^ *Height: */HEIGHT=/p')"; }
     grab() { import -window root -crop "$3x$4+$1+$2" +repage "$png"; }
     press() { xdotool key --delay 150 "$@"; }
-    step_down() { xdotool keydown "$1"; }
+    step_down() { since=$(now) && xdotool keydown "$1"; }
     step_up() { xdotool keyup "$1"; }
     focus() { xdotool windowfocus --sync "$1"; }
     step_move() { xdotool windowmove --sync "$game" "$1" "$2"; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
-    step_hints() { [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ] ||
-                   fail "min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)"; }
+    check_hints() { why="min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)" &&
+                    [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ]; }
 else
     # wlroots refuses to run as root: sway runs as nobody, in a folder of its own.
     runtime=$(mktemp -d) && echo "output * mode 1600x1200" >"$runtime/config" && as_user=() && ((EUID)) ||
@@ -54,89 +55,88 @@ else
     # by a keyboard that lives until the key goes up.
     press() { wtype -P shift_l -p shift_l $(printf -- '-k %s -s 150 ' "$@" |
                                             sed -E 's/-k ([a-z]+)\+([^ ]+)/-M \1 -k \2 -m \1/g'); }
-    step_down() { wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$! && sleep 0.1; }
+    step_down() { since=$(now); wtype -P shift_l -p shift_l -P "$1" -s 3600000 & pids+=($!) holder=$! && sleep 0.1; }
     step_up() { kill "$holder"; }
     focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
     # Another copy of the game, beside this one, takes the keyboard.
     step_other() { cp -r game other && { (cd other && exec ./tolm-game >../other.log 2>&1) & pids+=($!); }
                    until_ok swaymsg "[pid=$!] move position 0 0, focus" >/dev/null || fail "no other window"; }
     # A fixed size makes the compositor float the window at its own size.
-    step_hints() { window '.type == "floating_con" and .shell == "xdg_shell"' ".id == $game" >/dev/null ||
-                   fail "not a native window of a fixed size"; }
+    check_hints() { why="not a native window of a fixed size" &&
+                    window '.type == "floating_con" and .shell == "xdg_shell"' ".id == $game" >/dev/null; }
 fi
 
 # The picture at the bottom of the window's client area, scaled as shown.
-snap() {
-    geometry; shot=$((shot + 1)) png=$(printf '%02d-%s.png' "$shot" "$1")
-    grab "$X" "$((Y + menu))" "$WIDTH" "$((HEIGHT - menu))"
-}
+snap() { geometry; shot=$((shot + 1)) png=$(printf '%02d-%s.png' "$shot" "$1")
+         grab "$X" "$((Y + menu))" "$WIDTH" "$((HEIGHT - menu))"; }
 # The colour of a pixel of the picture, given where the picture has it at 100 %.
 rgb() { convert "$png" -crop "1x1+$(($1 * WIDTH / 336))+$(($2 * WIDTH / 336))" -depth 8 txt:- |
         sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'; }
-colours() { convert "$png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- |
-            grep -c '^[0-9]'; }
+colours() { convert "$png" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- | grep -c '^[0-9]'; }
 
 step_start() {
-    (cd game && exec "${as[@]}" ./tolm-game >../game.log 2>&1) & pids+=($!) game_pid=$!
+    "${as[@]}" env -C "$prog" ./tolm-game >game.log 2>&1 & pids+=($!) game_pid=$!
     until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
     game=$(visible 'Tolm Game') && focus "$game"
     menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
 }
 # The menu bar ends where the instructions screen's green begins.
-menu_bar() {
-    snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH - 1))+0" -depth 8 txt:- |
-        sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) && [ -n "$menu" ]
-}
+menu_bar() { snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH - 1))+0" -depth 8 txt:- |
+                                   sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) && [ -n "$menu" ]; }
 # keys: each key goes down and up, with time for a menu to open between them.
-step_keys() { press "$@"; sleep 0.3; }
+step_keys() { since=$(now) && press "$@"; sleep 0.3; }
 step_sleep() { sleep "$1"; }
-step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; focus "$(visible "$1")"; }
-step_gone() { until_ok test -z "$(visible "$1")" || fail "window $1 stays"; }
-step_client() { geometry; [ "$WIDTH x $((HEIGHT - menu))" = "$1 x $2" ] ||
-                fail "client area $WIDTH x $((HEIGHT - menu)), not $1 x $2"; }
-step_position() { geometry; [ "$X,$Y" = "$1,$2" ] || fail "window at $X,$Y, not $1,$2"; }
-step_prop() { xprop -id "$game" "$1" | grep -E "$2" >/dev/null || fail "$1 is not $2"; }
-# picture x y r g b: that pixel has that colour, within 5 s.
-step_pixel() { until_ok pixel_is "$@" || fail "pixel $1,$2 is $(rgb "$1" "$2"), not $3 $4 $5"; }
-pixel_is() { snap pixel && [ "$(rgb "$1" "$2")" = "$3 $4 $5" ]; }
+step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; since=$(now) && focus "$(visible "$1")"; }
+# A check_ step is a state to reach: it is tried until it holds, for 20 s
+# (until_ok), and says in $why what it found when it never does.
+check_gone() { why="window $1 stays" && [ -z "$(visible "$1")" ]; }
+check_client() { geometry && local c="$WIDTH x $((HEIGHT - menu))" && why="client area $c, not $1 x $2" &&
+                 [ "$c" = "$1 x $2" ]; }
+check_position() { geometry && why="window at $X,$Y, not $1,$2" && [ "$X,$Y" = "$1,$2" ]; }
+check_prop() { why="$1 is not $2" && xprop -id "$game" "$1" | grep -E "$2" >/dev/null; }
+# pixel x y r g b: that pixel has that colour.
+check_pixel() { snap pixel && local c && c=$(rgb "$1" "$2") && why="pixel $1,$2 is $c, not $3 $4 $5" &&
+                [ "$c" = "$3 $4 $5" ]; }
 # text x y w h: white letters in that part of the picture.
-step_text() { snap text && convert "$png" -crop "$3x$4+$1+$2" +repage -fill black \
-    +opaque white -format '%[fx:maxima]' info: | grep -q '^1' || fail "no white text there"; }
+check_text() { snap text && why="no white text there" && convert "$png" -crop "$3x$4+$1+$2" +repage \
+    -fill black +opaque white -format '%[fx:maxima]' info: | grep -q '^1'; }
 # newgame x1 x2 y: F2 until the cells x1..x2 of row y are open ground.
-step_newgame() { until_ok open_row "$@" || fail "no game with row $3 open from column $1 to $2"; }
-open_row() { press F2 && sleep 0.3 && snap newgame &&
-             [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ]; }
-# boy x1 x2 y: player 1 (his skin, 13 x 9 from (1, 5) of his cell) stands
-# in row y between columns x1 and x2; boy none: he is nowhere to be seen;
-# boy any: he is off his home, wherever.
-step_boy() {
-    snap boy && local box
-    box=$(convert "$png" -fill black +opaque '#FFE0C1' -format '%@' info: 2>/dev/null)
-    [ "$1" = none ] && { [ "${box%%+*}" = 0x0 ] || fail "the boy shows: $box"; } && return
-    [ "$1" = any ] && { [ "${box%%+*}" != 0x0 ] || fail "the boy is at home"; } && return
-    IFS='x+' read -r w h x y <<<"$box"
-    [ "$w x $h" = "13 x 9" ] && ((x % 16 == 1 && y % 16 == 5 && x / 16 >= $1 && x / 16 <= $2 &&
-        y / 16 == $3)) || fail "the boy is at $box, not in row $3 from column $1 to $2"
+check_newgame() { why="no game with row $3 open from column $1 to $2" && press F2 && sleep 0.3 &&
+                  snap newgame && [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ]; }
+# Where player 1 shows: the box of his skin's colour, 13 x 9 from (1, 5) of his cell, 0x0 while he stands
+# on his home, whose sprite covers him. home: he has not left it (a fixed wait before gives him the time).
+boy_box() { snap boy && box=$(convert "$png" -fill black +opaque '#FFE0C1' -format '%@' info: 2>/dev/null); }
+step_home() { boy_box && [ "${box%%+*}" = 0x0 ] || fail "the boy shows: $box"; }
+# boy any: he is off his home. boy right: sent right from his home (10, 9) along row 9, open to column 19,
+# he is no further than a cell a tick since the last key or focus allow: in that row, or at its wall and
+# turned along column 19 (or 18, a step back). Once he is off his home, that is tried at once.
+check_boy() {
+    boy_box && local ms=$((($(now) - since) / 1000)) && why="the boy is at $box, $ms ms after the key" &&
+        IFS='x+' read -r w h x y <<<"$box" && ((w)) || return 1
+    [ "$1" = any ] || { local r=$((y / 16 - 9)) && [ "$w x $h" = "13 x 9" ] && ((x % 16 == 1 && y % 16 == 5 &&
+        x / 16 > 10 && (r == 0 && x / 16 <= 11 + ms / 100 || x / 16 >= 18 && (r < 0 ? -r : r) <= ms / 100 - 8))) ||
+        fail "$why"; }
 }
-step_exited() { until_ok test ! -e "/proc/$game_pid" || fail "the game is still running"; }
-step_ini() { tr -d "\r" <"$ini" | grep -E "$1" >/dev/null || fail "$ini: $(cat "$ini")"; }
+check_exited() { why="the game is still running" && [ ! -e "/proc/$game_pid" ]; }
+check_ini() { why="$ini: $(cat "$ini")" && tr -d "\r" <"$ini" | grep -E "$1" >/dev/null; }
 step_edit() { sed -i -E "$1" "$ini"; }
-# player: from now on the game runs as a player who may not write its folder,
-# with a home of his own and no XDG_CONFIG_HOME; his settings are in ~/.config.
+# player: from now on the game runs as nobody, from a copy he may not write, with a home (his settings in
+# ~/.config, no XDG_CONFIG_HOME) and runtime folder of his own: all out of the checkout, in a folder of his.
 step_player() {
-    ((EUID == 0)) || { echo "skipped: only root may play as another user"; exit 77; }
-    mkdir home && chown nobody:nogroup home && ini=home/.config/tolm-game/Settings.ini
-    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_CONFIG_HOME HOME="$PWD/home")
+    ((EUID == 0)) || skip "only root may play as another user"
+    place=$(mktemp -d) && prog=$place/game ini=$place/home/.config/tolm-game/Settings.ini && cp -r game "$place" &&
+        mkdir -m 700 "$place"/{home,runtime} && chown nobody:nogroup "$place"{,/home,/runtime} && chmod -R a+rX "$prog"
+    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_CONFIG_HOME HOME="$place/home"
+        XDG_RUNTIME_DIR="$place/runtime") && "${as[@]}" test -x "$prog/tolm-game" || skip "nobody may not run $prog"
 }
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
 step_shot() { snap "$1" && cp "$png" "$1.png"; }
 
 # A step named server:step is played on that server alone.
-found=0
+grep -q "^$test " "$table" || fail "no test $test in $table"
 while read -r name step args; do
     [ "$name" = "$test" ] && [[ $step != *:* || $step = "$server":* ]] || continue
-    found=1 && eval "set -- $args" && echo "$step $*"
-    "step_${step#*:}" "$@"
+    eval "set -- $args" && echo "$step $*" && step=${step#*:}
+    if [ "$(type -t "check_$step")" ]; then until_ok "check_$step" "$@" || fail "$why"; else "step_$step" "$@"; fi
 done < <(sed -e 's/[[:space:]]#.*//' -e '/^#/d' "$table")
-((found)) || fail "no test $test in $table"
 echo "passed: $server.$test"
