@@ -4,6 +4,7 @@
 #include "TGameAnyKeyboard.h"
 #include "TGameField.h"
 #include "TGameGamepads.h"
+#include "TGameKeyLayout.h"
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
 #include "TGameSound.h"
@@ -136,7 +137,7 @@ void TGameBox::KeyUp(int keyCode)
 
 void TGameBox::HandleKeyEvent(const QKeyEvent& event)
 {
-    const int keyCode = VirtualKey(event.key());
+    const int keyCode = VirtualKey(event);
     if (keyCode == 0)
         return;
     const bool press = event.type() == QEvent::KeyPress;
@@ -144,6 +145,18 @@ void TGameBox::HandleKeyEvent(const QKeyEvent& event)
         press ? KeyDown(keyCode) : KeyUp(keyCode);
     else if (press && (keyCode == Common::KeySpace || keyCode == Common::KeyEnter))
         NewGame(1);
+}
+
+int TGameBox::VirtualKey(const QKeyEvent& event) const
+{
+    // An event made up rather than typed has no place on a keyboard.
+    const quint32 place = event.nativeScanCode();
+    if (place == 0)
+        return VirtualKey(event.key());
+    if (PhysicalKeys)
+        return PhysicalKeys->VirtualKey(place, event.nativeModifiers());
+    // Wayland's keymap stays with Qt, which hands over what the key typed.
+    return TGameKeyLayout::VirtualKey(event.nativeVirtualKey(), place);
 }
 
 int TGameBox::VirtualKey(int qtKey)

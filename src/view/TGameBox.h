@@ -92,6 +92,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The virtual-key code of a key event, as the layout places the key, or 0.
+    int VirtualKey(const QKeyEvent& event) const;
     // The virtual-key code of a Qt key the game knows, or 0.
     static int VirtualKey(int qtKey);
     void SetState(TGameBoxState state);

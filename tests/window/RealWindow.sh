@@ -8,7 +8,7 @@ table=$1 server=$2 test=$3 bin=$4 dir=$5
 # The caller's own desktop, platform or scale never reaches the game.
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DISPLAY \
       WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
-needs=(Xvfb xdotool xwininfo xprop xmessage) && [ "$server" = x11 ] || needs=(sway swaymsg wtype grim jq)
+needs=(Xvfb xdotool xte xwininfo xprop xmessage setxkbmap) && [ "$server" = x11 ] || needs=(sway swaymsg wtype grim jq)
 skip() { echo "skipped: $*"; exit 77; }
 type -P "${needs[@]}" >/dev/null || skip "this needs ${needs[*]}"
 rm -rf "$dir" && mkdir -p "$dir/game" "$dir/runtime" && chmod 700 "$dir/runtime" && cd "$dir"
@@ -21,8 +21,9 @@ until_ok() { local end=$((SECONDS + 20)); until "$@"; do ((SECONDS < end)) || re
 export SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$dir/runtime
 
 if [ "$server" = x11 ]; then
-    # No auto-repeat within a test: a key held down sends its press alone.
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 5>display 2>xvfb.log &
+    # No auto-repeat within a test: a key held down sends its press alone. No
+    # reset either, which would undo a layout set while no client is there.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset -ardelay 60000 5>display 2>xvfb.log &
     pids+=($!) && until_ok test -s display && export DISPLAY=:$(cat display)
     visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
     geometry() { eval "$(xwininfo -id "$game" | sed -n -e 's/^ *Absolute upper-left \([XY]\): */\1=/p' \
@@ -33,6 +34,16 @@ if [ "$server" = x11 ]; then
     step_up() { xdotool keyup "$1"; }
     focus() { xdotool windowfocus --sync "$1"; }
     step_move() { xdotool windowmove --sync "$game" "$1" "$2"; }
+    # xkb LAYOUTS [OPTION]: the server's keyboard layout. tap CODE: a key,
+    # named by its code, goes down and up at once, between two ticks, so
+    # that only its events tell the game; xdotool presses it in the first
+    # group, xte (xte COMMAND) in the group chosen. typed CODE SYMBOL: the
+    # server reported that the key typed that in the game's window (xev).
+    step_xkb() { setxkbmap -layout "$1" ${2:+-option "$2"}; }
+    step_tap() { xdotool key --delay 0 "$1"; }
+    step_xte() { xte "$@"; }
+    check_typed() { why="key $1 typed $(grep -o "keycode $1 (keysym [^)]*" keys.log | tail -n 1)" &&
+                    grep -q "keycode $1 (keysym 0x[0-9a-f]*, $2)" keys.log; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
     check_hints() { why="min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)" &&
                     [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ]; }
@@ -78,6 +89,7 @@ step_start() {
     "${as[@]}" env -C "$prog" ./tolm-game >game.log 2>&1 & pids+=($!) game_pid=$!
     until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
     game=$(visible 'Tolm Game') && focus "$game"
+    [ "$server" = wayland ] || { xev -id "$game" -event keyboard >keys.log 2>&1 & pids+=($!); }
     menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
 }
 # The menu bar ends where the instructions screen's green begins.
@@ -105,7 +117,8 @@ check_newgame() { why="no game with row $3 open from column $1 to $2" && press F
                   snap newgame && [ "$(colours $(($1 * 16)) $(($3 * 16)) $((($2 - $1 + 1) * 16)) 16)" = 1 ]; }
 # Where player 1 shows: the box of his skin's colour, 13 x 9 from (1, 5) of his cell, 0x0 while he stands
 # on his home, whose sprite covers him. home: he has not left it (a fixed wait before gives him the time).
-boy_box() { snap boy && box=$(convert "$png" -fill black +opaque '#FFE0C1' -format '%@' info: 2>/dev/null); }
+boy_box() { box_of '#FFE0C1'; }
+box_of() { snap box && box=$(convert "$png" -fill black +opaque "$1" -format '%@' info: 2>/dev/null); }
 step_home() { boy_box && [ "${box%%+*}" = 0x0 ] || fail "the boy shows: $box"; }
 # boy any: he is off his home. boy right: sent right from his home (10, 9) along row 9, open to column 19,
 # he is no further than a cell a tick since the last key or focus allow: in that row, or at its wall and
@@ -117,6 +130,12 @@ check_boy() {
         x / 16 > 10 && (r == 0 && x / 16 <= 11 + ms / 100 || x / 16 >= 18 && (r < 0 ? -r : r) <= ms / 100 - 8))) ||
         fail "$why"; }
 }
+# moving boy|cat: player 1 (his skin) or player 2 (his magenta) shows in
+# another place in a picture 0.3 s later.
+check_moving() { local colour && colour=$([ "$1" = boy ] && echo '#FFE0C1' || echo '#FF00FF') && box_of "$colour" &&
+                 local at=$box && sleep 0.3 && box_of "$colour" && why="the $1 stays at $box" && [ "$box" != "$at" ]; }
+# only SERVER WHY: the test is for that server alone.
+step_only() { [ "$server" = "$1" ] || skip "$2"; }
 check_exited() { why="the game is still running" && [ ! -e "/proc/$game_pid" ]; }
 check_ini() { why="$ini: $(cat "$ini")" && tr -d "\r" <"$ini" | grep -E "$1" >/dev/null; }
 step_edit() { sed -i -E "$1" "$ini"; }

@@ -1,0 +1,81 @@
+// The keys of real layouts, compiled from their names as a desktop has them,
+// without a server: which key codes player 2's W, A, S and D are, and that
+// the arrows, Space and Enter are found in every one.
+#include "TGameKeyLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The one key code that counts as each of W, A, S and D: 0 where none or
+// several do.
+std::vector<xkb_keycode_t> PlayerTwoKeys(const TGameKeyLayout& layout)
+{
+    std::vector<xkb_keycode_t> found;
+    for (const int letter : {int{'W'}, int{'A'}, int{'S'}, int{'D'}}) {
+        found.push_back(0);
+        for (xkb_keycode_t code = 0, seen = 0; code < 256; ++code) {
+            if (layout.VirtualKey(code) == letter)
+                found.back() = ++seen == 1 ? code : 0;
+        }
+    }
+    return found;
+}
+
+TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
+{
+    const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
+        xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES), xkb_context_unref);
+    const std::vector<xkb_keycode_t> us = {25, 38, 39, 40};
+    // Layouts, variant, group, and W, A, S, D.
+    for (const auto& [layouts, variant, group, keys] :
+         std::vector<std::tuple<const char*, const char*, int, std::vector<xkb_keycode_t>>>{
+             {"us", "", 0, us},
+             {"ru", "", 0, us},
+             {"us,ru", "", 0, us},
+             {"us,ru", "", 1, us},
+             {"de", "", 0, us},
+             {"fr", "", 0, {52, 24, 39, 40}},
+             {"us", "dvorak", 0, {59, 38, 47, 43}}, // its comma in the US place of W is none
+             {"fr,ru", "", 1, {52, 24, 39, 40}},    // the Latin group's places, not the US ones
+             {"gr", "", 0, us},
+             {"il", "", 0, us}, // an apostrophe in the US place of W
+         }) {
+        SCOPED_TRACE(std::string(layouts) + " " + variant + " group " + std::to_string(group));
+        const xkb_rule_names names{"evdev", "pc105", layouts, variant, ""};
+        const std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap(
+            xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS),
+            xkb_keymap_unref);
+        ASSERT_NE(keymap, nullptr);
+        const TGameKeyLayout layout(keymap.get(), group);
+        EXPECT_EQ(PlayerTwoKeys(layout), keys);
+        // Left, Up, Right, Down, Space, Enter and the keypad's Enter.
+        for (const auto& [code, key] : std::vector<std::pair<xkb_keycode_t, int>>{{113, 0x25},
+                                                                                  {111, 0x26},
+                                                                                  {114, 0x27},
+                                                                                  {116, 0x28},
+                                                                                  {65, 0x20},
+                                                                                  {36, 0x0D},
+                                                                                  {104, 0x0D}})
+            EXPECT_EQ(layout.VirtualKey(code), key) << code;
+    }
+    // Where the keymap stays with the toolkit (Wayland): by the symbol a key
+    // typed, else its place.
+    for (const auto& [typed, code, key] :
+         std::vector<std::tuple<xkb_keysym_t, xkb_keycode_t, int>>{{XKB_KEY_w, 59, 'W'},
+                                                                   {XKB_KEY_W, 25, 'W'},
+                                                                   {XKB_KEY_a, 25, 'A'},
+                                                                   {XKB_KEY_Cyrillic_tse, 25, 'W'},
+                                                                   {XKB_KEY_Cyrillic_ef, 38, 'A'},
+                                                                   {XKB_KEY_Cyrillic_ve, 40, 'D'},
+                                                                   {XKB_KEY_Greek_sigma, 39, 'S'},
+                                                                   {XKB_KEY_apostrophe, 25, 'W'},
+                                                                   {XKB_KEY_Cyrillic_be, 59, 0},
+                                                                   {XKB_KEY_Down, 116, 0x28}})
+        EXPECT_EQ(TGameKeyLayout::VirtualKey(typed, code), key) << typed << " at " << code;
+}
+
+} // namespace
