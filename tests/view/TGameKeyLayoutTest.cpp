@@ -25,6 +25,10 @@ std::vector<xkb_keycode_t> PlayerTwoKeys(const TGameKeyLayout& layout)
     return found;
 }
 
+// Left, Up, Right, Down, Space, Enter and the keypad's Enter, in every layout.
+const std::vector<std::pair<xkb_keycode_t, int>> Specials = {
+    {113, 0x25}, {111, 0x26}, {114, 0x27}, {116, 0x28}, {65, 0x20}, {36, 0x0D}, {104, 0x0D}};
+
 TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
 {
     const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
@@ -52,29 +56,18 @@ TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
         ASSERT_NE(keymap, nullptr);
         const TGameKeyLayout layout(keymap.get(), group);
         EXPECT_EQ(PlayerTwoKeys(layout), keys);
-        // Left, Up, Right, Down, Space, Enter and the keypad's Enter.
-        for (const auto& [code, key] : std::vector<std::pair<xkb_keycode_t, int>>{{113, 0x25},
-                                                                                  {111, 0x26},
-                                                                                  {114, 0x27},
-                                                                                  {116, 0x28},
-                                                                                  {65, 0x20},
-                                                                                  {36, 0x0D},
-                                                                                  {104, 0x0D}})
+        for (const auto& [code, key] : Specials)
             EXPECT_EQ(layout.VirtualKey(code), key) << code;
     }
     // Where the keymap stays with the toolkit (Wayland): by the symbol a key
     // typed, else its place.
-    for (const auto& [typed, code, key] :
-         std::vector<std::tuple<xkb_keysym_t, xkb_keycode_t, int>>{{XKB_KEY_w, 59, 'W'},
-                                                                   {XKB_KEY_W, 25, 'W'},
-                                                                   {XKB_KEY_a, 25, 'A'},
-                                                                   {XKB_KEY_Cyrillic_tse, 25, 'W'},
-                                                                   {XKB_KEY_Cyrillic_ef, 38, 'A'},
-                                                                   {XKB_KEY_Cyrillic_ve, 40, 'D'},
-                                                                   {XKB_KEY_Greek_sigma, 39, 'S'},
-                                                                   {XKB_KEY_apostrophe, 25, 'W'},
-                                                                   {XKB_KEY_Cyrillic_be, 59, 0},
-                                                                   {XKB_KEY_Down, 116, 0x28}})
+    const std::vector<std::tuple<xkb_keysym_t, xkb_keycode_t, int>> typedKeys = {
+        {XKB_KEY_w, 59, 'W'},           {XKB_KEY_W, 25, 'W'},
+        {XKB_KEY_a, 25, 'A'},           {XKB_KEY_Cyrillic_tse, 25, 'W'},
+        {XKB_KEY_Cyrillic_ef, 38, 'A'}, {XKB_KEY_Cyrillic_ve, 40, 'D'},
+        {XKB_KEY_Greek_sigma, 39, 'S'}, {XKB_KEY_apostrophe, 25, 'W'},
+        {XKB_KEY_Cyrillic_be, 59, 0},   {XKB_KEY_Down, 116, 0x28}};
+    for (const auto& [typed, code, key] : typedKeys)
         EXPECT_EQ(TGameKeyLayout::VirtualKey(typed, code), key) << typed << " at " << code;
 }
 
