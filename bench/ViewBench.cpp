@@ -130,6 +130,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
+    qputenv("PULSE_SERVER", "unix:/dev/null");
     const QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

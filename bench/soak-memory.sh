@@ -12,7 +12,7 @@ tests=${1:-build/test}/bin/tolm_view_tests
 ticks=${2:-1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy PULSE_SERVER=unix:/dev/null
 only=--gtest_filter='TGameBoxSoakTest.*'
 
 TOLM_SOAK="1 $ticks" "$tests" "$only" >/dev/null 2>&1 &

@@ -3,11 +3,12 @@
 # need and that are not installed yet. Installs nothing when all are there.
 set -euo pipefail
 
-packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libsdl2-mixer-dev
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libsdl2-dev libpulse-dev
           libxkbcommon-x11-dev fonts-liberation2 fontconfig)
 if [ "${1:-}" = test ]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
-               x11-utils x11-xkb-utils xkb-data xautomation desktop-file-utils appstream sway wtype grim jq)
+               x11-utils x11-xkb-utils xkb-data xautomation desktop-file-utils appstream sway wtype grim jq
+               pulseaudio pulseaudio-utils)
 fi
 # The fuzz targets, which the tests replay over their corpora, need clang's libFuzzer.
 [ "${1:-}" != test ] || packages+=(clang-14 libclang-rt-14-dev)

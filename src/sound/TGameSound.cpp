@@ -1,31 +1,25 @@
 #include "TGameSound.h"
 
 #include "Common.h"
+#include "TGamePulseOutput.h"
+#include "TGameSdlOutput.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <mutex>
+#include <optional>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace {
 
-// CD rate in stereo is what sound servers take without converting. 512
-// frames are 12 ms: an effect starts within about one buffer of its tick.
-constexpr int DeviceRate = 44100;
-constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
-constexpr int DeviceChannels = 2;
-constexpr int DeviceFrames = 512;
-// All effects share one mixer channel, so starting one cuts off the last.
-constexpr int EffectChannel = 0;
 // Our effects are a few dozen KiB. A file far larger is not an effect, and
 // reading it whole would only tie up memory for the whole run.
 constexpr off_t MaxFileBytes = off_t{16} * 1024 * 1024;
+// Nor is an effect longer than the largest file holds at the outputs' rate,
+// however slow the rate of the file it came from.
+constexpr std::size_t MaxSamples = MaxFileBytes / 2;
 
 // The whole of an open file, or nothing when it is no regular file, is too
 // large or cannot be read to its end.
@@ -59,119 +53,93 @@ std::vector<unsigned char> ReadWholeFile(const std::string& path)
     return bytes;
 }
 
-// The chunks below are walked as a RIFF WAVE file lays them out, so nothing
-// else gets that far.
-bool IsWave(const std::vector<unsigned char>& file)
+// The little-endian number of size bytes at the start of bytes.
+std::uint32_t Number(std::span<const unsigned char> bytes, std::size_t size)
 {
-    return file.size() >= 12 && std::memcmp(file.data(), "RIFF", 4) == 0 &&
-           std::memcmp(file.data() + 8, "WAVE", 4) == 0;
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;)
+        value = value << 8 | bytes[i];
+    return value;
 }
 
-// Whether every chunk after the WAVE header lies within the file. The decoder
-// allocates what a chunk's header claims before it reads, so a file of a few
-// bytes could otherwise ask for gigabytes.
-bool ChunksFit(const std::vector<unsigned char>& file)
+struct TWaveFormat {
+    std::uint32_t Channels = 0;
+    std::uint32_t Rate = 0;
+    std::uint32_t Bits = 0;
+
+    std::size_t FrameBytes() const { return std::size_t{Channels} * Bits / 8; }
+};
+
+// PCM of 8 or 16 bits, plainly or in the extensible header's words.
+std::optional<TWaveFormat> ReadFormat(std::span<const unsigned char> chunk)
 {
-    std::size_t pos = 12;
-    while (pos + 8 <= file.size()) {
-        const std::size_t size = file[pos + 4] | file[pos + 5] << 8 | file[pos + 6] << 16 |
-                                 std::size_t{file[pos + 7]} << 24;
-        if (size > file.size() - pos - 8)
-            return false;
-        pos += 8 + size + size % 2; // a chunk of odd size is followed by a pad byte
+    if (chunk.size() < 16)
+        return std::nullopt;
+    const std::uint32_t tag = Number(chunk, 2);
+    const bool pcm =
+        tag == 1 || (tag == 0xFFFE && chunk.size() >= 26 && Number(chunk.subspan(24), 2) == 1);
+    const TWaveFormat format{Number(chunk.subspan(2), 2), Number(chunk.subspan(4), 4),
+                             Number(chunk.subspan(14), 2)};
+    if (!pcm || format.Channels == 0 || format.Rate == 0 || (format.Bits != 8 && format.Bits != 16))
+        return std::nullopt;
+    return format;
+}
+
+// The frames of the data chunk mixed down to one channel.
+std::vector<std::int16_t> Mono(const TWaveFormat& format, std::span<const unsigned char> data)
+{
+    const std::size_t frameBytes = format.FrameBytes();
+    const std::size_t sampleBytes = format.Bits / 8;
+    std::vector<std::int16_t> mono(data.size() / frameBytes);
+    for (std::size_t frame = 0; frame < mono.size(); ++frame) {
+        std::int64_t sum = 0;
+        for (std::size_t channel = 0; channel < format.Channels; ++channel) {
+            const std::uint32_t raw =
+                Number(data.subspan(frame * frameBytes + channel * sampleBytes), sampleBytes);
+            sum += sampleBytes == 1 ? (static_cast<int>(raw) - 128) * 256
+                                    : static_cast<std::int16_t>(raw);
+        }
+        mono[frame] = static_cast<std::int16_t>(sum / static_cast<std::int64_t>(format.Channels));
     }
-    return true;
+    return mono;
 }
 
-// SDL keeps its hints in a list without a lock, which its audio thread
-// reads as it starts; so they are set once, before the first opener starts.
-void SetHints()
+// From rate frames a second to the outputs' rate, by straight lines between
+// the samples: effects are short and bright, and any file of ours needs none.
+std::vector<std::int16_t> Resample(std::vector<std::int16_t> samples, std::uint32_t rate)
 {
-    // SDL would otherwise take over SIGINT and SIGTERM and turn them into
-    // events nobody reads, and the game could no longer be ended by a signal.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Left to itself, SDL plays whatever part of a cut-off file it can read.
-    SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
-}
-
-void SetHintsOnce()
-{
-    static std::once_flag hinted;
-    std::call_once(hinted, SetHints);
-}
-
-// SDL counts the users of its subsystems, and the mixer its opens, without a
-// lock; players opening and closing on threads of their own take turns here.
-std::mutex& DeviceLock()
-{
-    static std::mutex lock;
-    return lock;
-}
-
-void CloseDevice()
-{
-    const std::scoped_lock locked(DeviceLock());
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-// Samples in the file's format as an effect in the device's, or null when there
-// are none or they cannot be converted.
-Mix_Chunk* ToDeviceFormat(const SDL_AudioSpec& file, const Uint8* samples, Uint32 length)
-{
-    SDL_AudioCVT cvt{};
-    if (length == 0 || SDL_BuildAudioCVT(&cvt, file.format, file.channels, file.freq, DeviceFormat,
-                                         DeviceChannels, DeviceRate) < 0)
-        return nullptr;
-    cvt.len = static_cast<int>(length);
-    cvt.buf = static_cast<Uint8*>(SDL_malloc(std::size_t{length} * cvt.len_mult));
-    if (cvt.buf == nullptr)
-        return nullptr;
-    std::memcpy(cvt.buf, samples, length);
-    if (SDL_ConvertAudio(&cvt) != 0 || cvt.len_cvt <= 0) {
-        SDL_free(cvt.buf);
-        return nullptr;
+    constexpr std::uint64_t goal = TGameSoundOutput::Rate;
+    if (rate == goal || samples.empty())
+        return samples;
+    const auto frames = std::min<std::uint64_t>(samples.size() * goal / rate, MaxSamples);
+    std::vector<std::int16_t> resampled(frames);
+    for (std::uint64_t i = 0; i < frames; ++i) {
+        const std::uint64_t from = i * rate / goal;
+        const std::uint64_t next = std::min<std::uint64_t>(from + 1, samples.size() - 1);
+        const double part = static_cast<double>(i * rate % goal) / goal;
+        resampled[i] =
+            static_cast<std::int16_t>(samples[from] + part * (samples[next] - samples[from]));
     }
-    return new Mix_Chunk{1, cvt.buf, static_cast<Uint32>(cvt.len_cvt), MIX_MAX_VOLUME};
+    return resampled;
 }
 
 } // namespace
 
-void TGameSound::TChunkFree::operator()(Mix_Chunk* chunk) const
+std::unique_ptr<TGameSoundOutput> TGameSound::OpenOutput(const std::stop_token& stop)
 {
-    // Not Mix_FreeChunk, which would look at the mixer while an opener may be
-    // setting it up; Unload has stopped the effect before it frees it.
-    SDL_free(chunk->abuf);
-    delete chunk;
+    if (auto server = TGamePulseOutput::Open(stop))
+        return server;
+    if (stop.stop_requested())
+        return nullptr;
+    return TGameSdlOutput::Open();
 }
 
-bool TGameSound::OpenDevice()
+TGameSound::TGameSound(TOutputOpen open)
 {
-    const std::scoped_lock locked(DeviceLock());
-    // Subsystem and mixer both count their users, so every player opens and
-    // closes its own share and a second player leaves the first one working.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    // The exact format asked for, which SDL converts to the device's, so
-    // that effects can be decoded before the device is open.
-    const int failed =
-        Mix_OpenAudioDevice(DeviceRate, DeviceFormat, DeviceChannels, DeviceFrames, nullptr, 0);
-    if (!failed)
-        return true;
-    // Slow without a device: SDL waits here for its hot-plug thread.
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
-}
-
-TGameSound::TGameSound(TDeviceOpen open)
-{
-    SetHintsOnce();
     try {
-        Opener = std::thread([this, open = std::move(open)] {
-            FDeviceOpen = open();
-            // SDL gives a thread it did not start its own error text, which
-            // only this frees.
-            SDL_TLSCleanup();
+        Opener = std::jthread([this, open = std::move(open)](const std::stop_token& stop) {
+            FOutput = open(stop);
+            FOutputOpen = FOutput != nullptr;
         });
     } catch (const std::system_error&) {
         // No thread to open it on: the game plays on without sound.
@@ -181,11 +149,10 @@ TGameSound::TGameSound(TDeviceOpen open)
 TGameSound::~TGameSound()
 {
     Unload();
-    // An open under way is waited for, as the start used to wait for it.
-    if (Opener.joinable())
+    if (Opener.joinable()) {
+        Opener.request_stop();
         Opener.join();
-    if (FDeviceOpen)
-        CloseDevice();
+    }
 }
 
 std::vector<std::string> TGameSound::PathsIn(const std::string& folder)
@@ -200,52 +167,65 @@ std::vector<std::string> TGameSound::PathsIn(const std::string& folder)
 void TGameSound::Load(const std::vector<std::string>& paths)
 {
     Unload();
-    Buffers.reserve(paths.size());
+    Effects.reserve(paths.size());
     // Every failure on the way leaves an empty effect, which plays as
     // silence: the game is fully playable without sound.
     for (const std::string& path : paths)
-        Buffers.push_back(Decode(ReadWholeFile(path)));
+        Effects.push_back(Decode(ReadWholeFile(path)));
 }
 
 void TGameSound::Unload()
 {
-    Stop(); // the mixer reads an effect's samples while it plays
-    Buffers.clear();
+    Stop(); // the card's output reads an effect's samples while it plays
+    Effects.clear();
 }
 
 void TGameSound::Play(int id)
 {
-    if (!Enabled || !FDeviceOpen)
+    if (!Enabled || Output() == nullptr)
         return;
-    // Starting on the busy channel replaces its effect in one step, with no
-    // gap; only when nothing starts must the old effect be stopped apart.
-    if (!Loaded(id) || Mix_PlayChannel(EffectChannel, Buffers[id].get(), 0) < 0)
-        Stop();
+    if (Loaded(id))
+        Output()->Start(Effects[id]);
+    else
+        Output()->Stop();
 }
 
 void TGameSound::Stop()
 {
-    if (FDeviceOpen)
-        Mix_HaltChannel(EffectChannel);
+    if (Output() != nullptr)
+        Output()->Stop();
 }
 
 bool TGameSound::Loaded(int id) const
 {
-    return id >= 0 && static_cast<std::size_t>(id) < Buffers.size() && Buffers[id] != nullptr;
+    return id >= 0 && static_cast<std::size_t>(id) < Effects.size() && !Effects[id].empty();
 }
 
-TGameSound::TBuffer TGameSound::Decode(const std::vector<unsigned char>& file)
+TGameSoundOutput* TGameSound::Output() const
 {
-    if (!IsWave(file) || !ChunksFit(file))
+    return FOutputOpen ? FOutput.get() : nullptr;
+}
+
+std::vector<std::int16_t> TGameSound::Decode(const std::vector<unsigned char>& file)
+{
+    if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 ||
+        std::memcmp(file.data() + 8, "WAVE", 4) != 0)
         return {};
-    SetHintsOnce();
-    SDL_AudioSpec format{};
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    if (SDL_LoadWAV_RW(source, 1, &format, &samples, &length) == nullptr)
+    std::optional<TWaveFormat> format;
+    std::span<const unsigned char> data;
+    for (std::size_t pos = 12; pos + 8 <= file.size();) {
+        const std::span<const unsigned char> header(file.data() + pos, 8);
+        const std::uint32_t size = Number(header.subspan(4), 4);
+        if (size > file.size() - pos - 8)
+            return {}; // cut off: nothing of a file that promises more than it holds
+        const std::span<const unsigned char> chunk(file.data() + pos + 8, size);
+        if (std::memcmp(header.data(), "fmt ", 4) == 0)
+            format = ReadFormat(chunk);
+        else if (std::memcmp(header.data(), "data", 4) == 0)
+            data = chunk;
+        pos += 8 + std::size_t{size} + size % 2; // a chunk of odd size is followed by a pad byte
+    }
+    if (!format)
         return {};
-    TBuffer effect(ToDeviceFormat(format, samples, length));
-    SDL_FreeWAV(samples);
-    return effect;
+    return Resample(Mono(*format, data), format->Rate);
 }

@@ -1,34 +1,37 @@
 #pragma once
 // The game's sound effects: WAVE files held in memory and played one at a
-// time through SDL_mixer, each new effect cutting off the one still playing.
-// Sound is a nicety: a machine without an audio device, a missing folder or a
-// broken file leaves effects silent, and nothing here reports an error.
-// All players in a process share the one device and its effect channel.
-// The device opens on a thread of the player's own, so that a slow or absent
-// device never holds up the window; until it is open, effects are silent.
+// time, each new effect cutting off the one still playing, through the
+// desktop's sound server, else a sound card (TGameSoundOutput).
+// Sound is a nicety: a machine without either, a missing folder or a broken
+// file leaves effects silent, and nothing here reports an error.
+// The output opens on a thread of the player's own, so that a slow or absent
+// server never holds up the window; until it is open, effects are silent.
 
+#include "TGameSoundOutput.h"
 #include "TGameSoundSink.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
 
-struct Mix_Chunk;
-
 class TGameSound : public TGameSoundSink {
 public:
-    // Opens the audio device; true when it did. Runs on the player's own thread.
-    using TDeviceOpen = std::function<bool()>;
-    // The audio device and SDL's audio, opened as the game opens them.
-    static bool OpenDevice();
+    // Opens an output, null for none. Runs on the player's own thread, and
+    // should give up once stop is requested.
+    using TOutputOpen = std::function<std::unique_ptr<TGameSoundOutput>(const std::stop_token&)>;
+    // The sound server, else the card, else none.
+    static std::unique_ptr<TGameSoundOutput> OpenOutput(const std::stop_token& stop);
 
     // Starts open on a thread of its own and returns at once; nothing is
     // loaded yet.
-    explicit TGameSound(TDeviceOpen open = OpenDevice);
-    // Unload, waits for the open to end, then closes the device if it opened.
+    explicit TGameSound(TOutputOpen open = OpenOutput);
+    // Unload, asks an open under way to give up and waits for it, then
+    // closes the output.
     ~TGameSound() override;
     TGameSound(const TGameSound&) = delete;
     TGameSound& operator=(const TGameSound&) = delete;
@@ -40,14 +43,14 @@ public:
     static std::vector<std::string> PathsIn(const std::string& folder);
 
     // Unload, then effect i comes from the file paths[i]. A file that is
-    // missing, unreadable, over 16 MiB, or no WAVE file with samples leaves
-    // its effect empty.
+    // missing, unreadable, over 16 MiB, or no PCM WAVE file with samples
+    // leaves its effect empty.
     void Load(const std::vector<std::string>& paths);
     // Stops the effect playing, then frees every effect.
     void Unload();
-    // If Enabled and the device is open: cuts off the effect playing and
+    // If Enabled and the output is open: cuts off the effect playing and
     // starts effect id, or none when that effect is empty. Returns at once.
-    // Nothing is kept for later: an effect asked for before the device is
+    // Nothing is kept for later: an effect asked for before the output is
     // open is never heard.
     void Play(int id) override;
     // Stops the effect playing, if any.
@@ -55,20 +58,19 @@ public:
     // Whether effect id has samples to play.
     bool Loaded(int id) const;
 
-    struct TChunkFree {
-        void operator()(Mix_Chunk* chunk) const;
-    };
-    using TBuffer = std::unique_ptr<Mix_Chunk, TChunkFree>;
-    // The effect in a file's bytes, converted to the format the device is
-    // opened with; null when they are no WAVE file with samples.
-    static TBuffer Decode(const std::vector<unsigned char>& file);
+    // The samples of a WAVE file's bytes (8- or 16-bit PCM, any rate and
+    // channels) as the outputs play them; none when they are no such file.
+    static std::vector<std::int16_t> Decode(const std::vector<unsigned char>& file);
 
 private:
-    // Entry i is effect i, decoded for the device; null when file i gave
-    // nothing to play.
-    std::vector<TBuffer> Buffers;
-    // Set by the opener once the device has opened, and never cleared.
-    std::atomic<bool> FDeviceOpen = false;
-    // Last, so that it starts only once the flag it sets exists.
-    std::thread Opener;
+    // The output, or null until it has opened (or for good when it did not).
+    TGameSoundOutput* Output() const;
+
+    // Entry i is effect i; empty when file i gave nothing to play.
+    std::vector<std::vector<std::int16_t>> Effects;
+    std::unique_ptr<TGameSoundOutput> FOutput;
+    // Set by the opener once FOutput is in place, and never cleared.
+    std::atomic<bool> FOutputOpen = false;
+    // Last, so that it starts only once what it sets exists.
+    std::jthread Opener;
 };

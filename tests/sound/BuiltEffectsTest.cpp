@@ -2,7 +2,7 @@
 // the folder "Sound" beside the program, which this test program shares.
 
 #include "Common.h"
-#include "TDiskOutput.h"
+#include "TRecordedOutput.h"
 
 #include <gtest/gtest.h>
 

@@ -1,34 +1,37 @@
-// The sound player, heard through SDL's "disk" audio driver, which writes
-// every sample the mixer plays to a file. Which files load needs no ear: SDL's
-// "dummy" driver opens a device that plays nowhere.
+// The sound player, heard where it plays: through a private sound server,
+// whose null sink's monitor is recorded, and through a card, for which SDL's
+// "disk" driver writes every sample it plays to a file. Which files load
+// needs no ear.
 
 #include "TGameSound.h"
 #include "Common.h"
-#include "TDiskOutput.h"
+#include "TPulseServer.h"
+#include "TRecordedOutput.h"
 #include "TScratchFolder.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
-#include <thread>
+#include <future>
 
 namespace {
 
 using namespace std::string_literals;
-constexpr int Rate = 22050;
+constexpr int Rate = TGameSoundOutput::Rate;
 constexpr std::size_t MiB = std::size_t{1024} * 1024;
 // Far longer than a test takes to react, so that it is still playing when cut.
 constexpr double LongSeconds = 5.0;
 
 // The game's effects are found by their names, the collision's keeping its
-// old misspelling. Only WAVE files with samples become effects: any other
-// file leaves its own effect silent and no other.
+// old misspelling. Only PCM WAVE files with samples become effects, in the
+// outputs' format: any other file leaves its own effect silent and no other.
 TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
 {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     const TScratchFolder scratch;
+    setenv("PULSE_SERVER", "unix:/dev/null", 1); // no server there: the card's "dummy" driver
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     TGameSound sound;
     const std::string tone = TTestTone('B', Rate / 10, Rate, 1).Wave;
     for (const char* name : {"Cake.wav", "Stamp.wav", "Gelato.wav", "Back.wav", "GameOver.wav",
@@ -38,19 +41,31 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
     for (int id = 0; id < Common::SoundCount; ++id)
         EXPECT_EQ(sound.Loaded(id), id != Common::sndCollision) << Common::SoundFileNames[id];
 
-    const std::vector<std::pair<const char*, std::string>> files = {
-        {"Good.wav", tone},
-        {"Largest.wav", TTestTone('C', (16 * MiB - 44) / 2, Rate, 1).Wave},
-        {"Huge.wav", TTestTone('C', (16 * MiB + 2 - 44) / 2, Rate, 1).Wave},
-        {"Empty.wav", ""},
-        {"Text.wav", "Not a sound at all, only a few words of text.\n"},
-        {"Video.wav", tone.substr(0, 8) + "AVI " + tone.substr(12)},
-        {"Silent.wav", TTestTone('B', 0, Rate, 1).Wave},
-        {"Truncated.wav", tone.substr(0, tone.size() / 2)}, // the header promises more
+    // Many editors write a chunk of odd size before the samples, then a pad byte.
+    const std::string listed = tone.substr(0, 36) + "LIST\3\0\0\0abc\0"s + tone.substr(36);
+    std::string eightBit = TTestTone('C', Rate, 2 * Rate, 2).Wave.substr(0, 44 + 4 * Rate);
+    eightBit.replace(34, 1, "\x08"); // 8-bit stereo at twice the rate: a second of frames
+    const std::vector<std::tuple<const char*, std::string, std::size_t>> files = {
+        {"Good.wav", tone, Rate / 10},
+        {"Listed.wav", listed, Rate / 10},
+        {"EightBit.wav", eightBit, Rate},
+        {"Largest.wav", TTestTone('C', (16 * MiB - 44) / 2, Rate, 1).Wave, (16 * MiB - 44) / 2},
+        {"Huge.wav", TTestTone('C', (16 * MiB + 2 - 44) / 2, Rate, 1).Wave,
+         (16 * MiB + 2 - 44) / 2},
+        {"Empty.wav", "", 0},
+        {"Text.wav", "Not a sound at all, only a few words of text.\n", 0},
+        {"Video.wav", tone.substr(0, 8) + "AVI " + tone.substr(12), 0},
+        {"Float.wav", tone.substr(0, 20) + "\3" + tone.substr(21), 0},
+        {"Silent.wav", TTestTone('B', 0, Rate, 1).Wave, 0},
+        {"Truncated.wav", tone.substr(0, tone.size() / 2), 0}, // the header promises more
     };
     std::vector<std::string> paths;
-    for (const auto& [name, bytes] : files)
+    for (const auto& [name, bytes, frames] : files) {
         paths.push_back(scratch.Write(name, bytes));
+        EXPECT_EQ(TGameSound::Decode({bytes.begin(), bytes.end()}).size(), frames) << name;
+    }
+    EXPECT_EQ(TGameSound::Decode({listed.begin(), listed.end()}),
+              TGameSound::Decode({tone.begin(), tone.end()}));
     // No files to read: missing, a folder, and a pipe with no writer, which
     // would block an ordinary open for good.
     paths.push_back(scratch.Folder + "Missing.wav");
@@ -60,47 +75,62 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
     ASSERT_EQ(mkfifo(paths.back().c_str(), 0600), 0);
     sound.Load(paths);
     for (int i = 0; i < static_cast<int>(paths.size()); ++i) {
-        EXPECT_EQ(sound.Loaded(i), i < 2) << paths[i]; // only files up to 16 MiB are read
+        EXPECT_EQ(sound.Loaded(i), i < 4) << paths[i]; // only files up to 16 MiB are read
         sound.Play(i);
     }
 }
 
-// A player on the disk driver, which writes in real time: the tests wait for
-// enough output and assert only what is heard, never when.
-class TGameSoundPlaybackTest : public testing::Test {
+// A player on a sound server or a card, either of which plays in real time:
+// the tests wait for enough output and assert only what is heard, never when.
+class TGameSoundPlaybackTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
+        if (GetParam()) {
+            Server = std::make_unique<TPulseServer>(Scratch.Folder + "pulse/");
+            if (!Server->Running())
+                GTEST_SKIP() << "no PulseAudio server to play through (package pulseaudio)";
+            setenv("PULSE_SERVER", Server->Address().c_str(), 1);
+        } else {
+            setenv("PULSE_SERVER", "unix:/dev/null", 1);
+            setenv("SDL_AUDIODRIVER", "disk", 1);
+        }
         Open();
-        Listen(0); // the device is open once its output has begun
-        Uint16 format = 0;
-        ASSERT_EQ(Mix_QuerySpec(&DeviceRate, &format, &Channels), 1) << "no disk driver";
-        ASSERT_EQ(format, AUDIO_S16LSB) << "the test tones and the output reader are 16-bit";
     }
 
-    // A new output file and a new player; the last player's end shut SDL's
-    // audio down entirely, and this one must start it again.
-    void Open(const TGameSound::TDeviceOpen& open = TGameSound::OpenDevice)
+    // A new recording and a new player, heard once its output has opened.
+    void Open()
     {
         Sound.reset();
-        Output = std::make_unique<TDiskOutput>(Scratch.Folder + std::to_string(++Opened) + ".raw");
-        Sound = std::make_unique<TGameSound>(open);
+        Output =
+            std::make_unique<TRecordedOutput>(Scratch.Folder + std::to_string(++Opened) + ".raw");
+        Server ? Server->Record(Output->Path)
+               : (void)setenv("SDL_DISKAUDIOFILE", Output->Path.c_str(), 1);
+        std::atomic<bool> opened = false;
+        Sound = std::make_unique<TGameSound>([&opened](const std::stop_token& stop) {
+            auto output = TGameSound::OpenOutput(stop);
+            opened = true;
+            return output;
+        });
+        while (!opened)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        Listen(0);
     }
 
-    // In the device's own format, which the mixer plays unchanged; as name.wav.
+    // In the outputs' own format, which plays unchanged; as name.wav.
     TTestTone Tone(char name, double seconds) const
     {
-        TTestTone tone(name, static_cast<std::size_t>(seconds * DeviceRate), DeviceRate, Channels);
+        TTestTone tone(name, static_cast<std::size_t>(seconds * Rate), Rate, 1);
         Scratch.Write(std::string(1, name) + ".wav", tone.Wave);
         return tone;
     }
 
     // Waits for seconds more of output, and a quarter second beyond for the
-    // mixer's and the driver's buffers; fails if the output stalls.
+    // outputs' buffers; fails if the output stalls.
     void Listen(double seconds) const
     {
-        const auto goal = Output->Samples().size() +
-                          static_cast<std::size_t>((seconds + 0.25) * DeviceRate * Channels);
+        const auto goal =
+            Output->Samples().size() + static_cast<std::size_t>((seconds + 0.25) * Rate);
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (Output->Samples().size() < goal && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -108,15 +138,14 @@ protected:
     }
 
     TScratchFolder Scratch;
+    std::unique_ptr<TPulseServer> Server;
     int Opened = 0;
-    std::unique_ptr<TDiskOutput> Output;
+    std::unique_ptr<TRecordedOutput> Output;
     std::unique_ptr<TGameSound> Sound;
-    int DeviceRate = 44100; // as the player opens the device
-    int Channels = 2;
 };
 
 // What becomes of an effect that plays on, A, when the player is told this.
-TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
+TEST_P(TGameSoundPlaybackTest, TheEffectPlaying)
 {
     using TCase = std::tuple<const char*, std::function<void(TGameSound&)>, double, const char*>;
     const std::vector<TCase> cases = {
@@ -125,11 +154,11 @@ TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
         {"Unload", [](TGameSound& s) { s.Unload(); }, 0.2, "A~ _"},
         {"an empty effect played", [](TGameSound& s) { s.Play(2); }, 0.2, "A~ _"},
         {"loading again", [](TGameSound& s) { s.Load({}); }, 0.2, "A~ _"},
-        // The subsystem and the mixer are shared by every player in the
-        // process: one player going away must not close them under another.
+        // SDL's audio is shared by every player in the process, the server
+        // by every program: one player going away must not close another's.
         {"another player comes and goes",
          [](TGameSound& s) {
-             TGameSound().Play(0); // nothing loaded: it only takes and gives back its share
+             TGameSound().Play(0); // nothing loaded: it only opens and closes its output
              s.Play(1);
          },
          0.2, "A~ B _"},
@@ -153,34 +182,61 @@ TEST_F(TGameSoundPlaybackTest, TheEffectPlaying)
         Sound.reset();
         EXPECT_EQ(Output->Heard({&a, &b}), heard);
         Open();
-        Listen(0);
     }
 }
 
-// While the device opens, effects are dropped, not kept for later; a player
-// may go at any moment, which waits for the open, then gives SDL's audio back.
-TEST_F(TGameSoundPlaybackTest, WhileTheDeviceOpens)
+// The output opens on a thread of the player's; while it opens, effects are
+// dropped, not kept for later; a player may go at any moment, which asks
+// the open to give up and waits for it.
+TEST_P(TGameSoundPlaybackTest, WhileTheOutputOpens)
 {
     const TTestTone a = Tone('A', 0.2);
     const TTestTone b = Tone('B', 0.2);
     for (const bool going : {true, false}) {
         std::atomic<bool> ended = false;
-        Open([&ended] {
+        std::thread::id opener;
+        Sound = std::make_unique<TGameSound>([&](const std::stop_token& stop) {
+            opener = std::this_thread::get_id();
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            return ended = TGameSound::OpenDevice();
+            auto output = TGameSound::OpenOutput(stop);
+            ended = true;
+            return output;
         });
         Sound->Load({Scratch.Folder + "A.wav", Scratch.Folder + "B.wav"});
         Sound->Play(0);
         if (!going) {
-            Listen(0); // time enough to hear an effect kept for later
+            Listen(0.3); // time enough to open, and to hear an effect kept for later
             Sound->Play(1);
             Listen(0.2);
         }
         Sound.reset();
         EXPECT_TRUE(ended);
-        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+        EXPECT_NE(opener, std::this_thread::get_id());
         EXPECT_EQ(Output->Heard({&a, &b}), going ? "" : "B _");
+        Open();
     }
 }
+
+// A server that takes the connection and never answers holds up neither the
+// player's end nor anything else: the wait for it ends with the player.
+TEST(TGameSoundTest, GoesWhileTheServerKeepsSilent)
+{
+    const TScratchFolder scratch;
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    (scratch.Folder + "silent").copy(address.sun_path, sizeof address.sun_path - 1);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    setenv("PULSE_SERVER", ("unix:"s + address.sun_path).c_str(), 1);
+    auto sound = std::make_unique<TGameSound>();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // waiting for the server now
+    // The client library itself gives up after 30 s.
+    auto end = std::async(std::launch::async, [&sound] { sound.reset(); });
+    EXPECT_EQ(end.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "the end hangs";
+    close(listener);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, TGameSoundPlaybackTest, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Server"s : "Card"s; });
 
 } // namespace

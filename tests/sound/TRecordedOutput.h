@@ -1,6 +1,7 @@
 #pragma once
-// What SDL's "disk" audio driver writes to a file, in real time: the 16-bit
-// samples the mixer plays; and test effects that give themselves away in it.
+// What an output played, as a file of its 16-bit samples that grows in real
+// time (SDL's "disk" driver writes one, a recorder of a sound server's sink
+// another); and test effects that give themselves away in it.
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,17 +37,11 @@ struct TTestTone {
     std::string Wave; // the tone as a 16-bit PCM WAVE file
 };
 
-class TDiskOutput {
+class TRecordedOutput {
 public:
-    // Points SDL's audio at the disk driver writing to path. Takes effect
-    // when the audio device is next opened.
-    explicit TDiskOutput(std::string path) : Path(std::move(path))
-    {
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", Path.c_str(), 1);
-    }
+    explicit TRecordedOutput(std::string path) : Path(std::move(path)) {}
 
-    // In the machine's byte order, which is the device's: the tests open it so.
+    // In the machine's byte order, as the outputs play them.
     std::vector<std::int16_t> Samples() const
     {
         std::ifstream file(Path, std::ios::binary | std::ios::ate);
@@ -78,6 +73,5 @@ public:
         return heard;
     }
 
-private:
-    std::string Path;
+    const std::string Path;
 };
