@@ -211,7 +211,8 @@ void TGameBox::paintEvent(QPaintEvent* /*event*/)
         return;
     // Without smoothing the painter copies pixels, plainly at the picture's
     // own size and by nearest neighbour at any other, high-DPI screens
-    // included.
+    // included. The painter keeps to the part asked for, which each screen
+    // pixel takes from the same picture pixel as a whole repaint would.
     QPainter painter(this);
     painter.drawImage(rect(), Picture);
 }
@@ -232,6 +233,8 @@ void TGameBox::SetState(TGameBoxState state)
     if (state == gbsInstructions) {
         TGamePainterCanvas canvas(Picture, *Texts);
         DrawInstructions(canvas);
+        Unshown = Picture.rect();
+        ShownStatus.clear();
     } else if (state == gbsOnePlayer) {
         Field->Start(1);
     } else if (state == gbsTwoPlayers) {
@@ -251,12 +254,37 @@ void TGameBox::TimerTick()
     {
         TGamePainterCanvas canvas(Picture, *Texts);
         Field->Draw(canvas, Sprites());
+        Unshown += canvas.Painted();
     }
     if (Field->Over)
         SetState(gbsGameOver);
     for (const auto& pad : Pads)
         pad->ClearPressed();
-    repaint();
+    ShowChanges();
+}
+
+void TGameBox::ShowChanges()
+{
+    const std::string status = Field->StatusLeftText() + '\n' + Field->StatusRightText();
+    if (status == ShownStatus) {
+        const TRect& strip = Common::StatusRect;
+        Unshown -= QRect(strip.Left, strip.Top, strip.Width(), strip.Height());
+    }
+    ShownStatus = status;
+    if (Unshown.isEmpty())
+        return;
+    // Stretched, a picture pixel covers parts of screen pixels: the rounding
+    // goes outward, and a pixel more, so that no edge of a change is left.
+    const double scaleX = static_cast<double>(width()) / Picture.width();
+    const double scaleY = static_cast<double>(height()) / Picture.height();
+    QRegion onScreen;
+    for (const QRect& part : Unshown)
+        onScreen += QRect(QPoint(static_cast<int>(std::floor(part.left() * scaleX)) - 1,
+                                 static_cast<int>(std::floor(part.top() * scaleY)) - 1),
+                          QPoint(static_cast<int>(std::ceil((part.right() + 1) * scaleX)),
+                                 static_cast<int>(std::ceil((part.bottom() + 1) * scaleY))));
+    Unshown = QRegion();
+    repaint(onScreen);
 }
 
 const TGameKeyboard& TGameBox::PolledKeyboard()

@@ -3,7 +3,8 @@
 // players' gamepads, the sound player and the 336 x 328 picture everything is
 // drawn into. Each tick takes in the gamepads, polls the pads (the keys and
 // the gamepads alike), advances the game, draws the changes into the picture
-// and shows the picture at once, stretched to whatever size the widget has.
+// and shows the parts that changed at once, stretched to whatever size the
+// widget has.
 
 #include "TGameBoxOptions.h"
 #include "TGameKeyRecord.h"
@@ -13,6 +14,7 @@
 #include "TNotifyEvent.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -105,6 +107,9 @@ private:
     // The controllers' presses and releases reach the pads as key events do.
     void HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events);
     void DrawInstructions(TGameCanvas& canvas);
+    // Copies what was drawn into the picture since the last time to the
+    // screen, at once; the window system's own repaints copy it all.
+    void ShowChanges();
     void Changed();
     const TGameSpriteList& Sprites() const;
 
@@ -117,6 +122,10 @@ private:
     std::array<std::unique_ptr<TGamePad>, 2> Pads;
     std::unique_ptr<TGameSound> SoundPlayer;
     QImage Picture;
+    // Drawn into the picture but not yet shown.
+    QRegion Unshown;
+    // The status line's texts as last shown, which most ticks draw again.
+    std::string ShownStatus;
     // The picture's font, with the texts laid out in it.
     std::unique_ptr<TGameTextCache> Texts;
     const TGameSpriteList* FImages = nullptr;

@@ -23,13 +23,16 @@ TGamePainterCanvas::TGamePainterCanvas(QImage& picture, TGameTextCache& texts)
 void TGamePainterCanvas::FillRect(const TRect& rect, TColor color)
 {
     Painter.fillRect(rect.Left, rect.Top, rect.Width(), rect.Height(), ToQColor(color));
+    FPainted += QRect(rect.Left, rect.Top, rect.Width(), rect.Height());
 }
 
 void TGamePainterCanvas::DrawImage(const TGameImageList& images, int index, int x, int y)
 {
     const auto& sprites = dynamic_cast<const TGameSpriteList&>(images);
-    if (index >= 0 && index < sprites.Count())
-        Painter.drawImage(x, y, sprites.Image(index));
+    if (index < 0 || index >= sprites.Count())
+        return;
+    Painter.drawImage(x, y, sprites.Image(index));
+    FPainted += QRect(QPoint(x, y), sprites.Image(index).size());
 }
 
 TSize TGamePainterCanvas::TextExtent(const std::string& text)
@@ -41,11 +44,13 @@ void TGamePainterCanvas::TextOut(int x, int y, const std::string& text, TColor c
                                  std::optional<TColor> background)
 {
     const QStaticText& layout = Texts.Layout(text);
+    const QRect box(x, y, qCeil(layout.size().width()), Texts.LineHeight());
     if (background)
-        Painter.fillRect(x, y, qCeil(layout.size().width()), Texts.LineHeight(),
-                         ToQColor(*background));
+        Painter.fillRect(box, ToQColor(*background));
     Painter.setPen(ToQColor(color));
     Painter.drawStaticText(x, y, layout);
+    // Glyphs may reach a little beyond their advance, as bold italics do.
+    FPainted += box.adjusted(-2, -2, 2, 2);
 }
 
 QFont TGamePainterCanvas::PictureFont()

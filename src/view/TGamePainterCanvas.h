@@ -6,6 +6,7 @@
 #include "TGameCanvas.h"
 
 #include <QPainter>
+#include <QRegion>
 
 class QImage;
 class TGameTextCache;
@@ -26,7 +27,11 @@ public:
     // The picture's font: "Arial", 17 pixels without internal leading, bold.
     static QFont PictureFont();
 
+    // Where this canvas has drawn so far, in the picture's pixels.
+    const QRegion& Painted() const { return FPainted; }
+
 private:
     QPainter Painter;
+    QRegion FPainted;
     TGameTextCache& Texts;
 };

@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -109,6 +110,24 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
         return Box.GetPicture().copy();
     };
     EXPECT_NE(played(false), played(true));
+}
+
+// Each tick copies to the screen only what it changed; what the screen then
+// shows is what a whole repaint shows, at any size of the window.
+TEST_F(TGameBoxTest, TheScreenShowsThePictureAfterTicksOfChanges)
+{
+    Box.show();
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        Box.resize(qRound(336 * scale), qRound(328 * scale));
+        QCoreApplication::processEvents(); // the window's own repaint after resizing
+        Box.NewGame(1);
+        for (int tick = 0; tick < 400; ++tick) {
+            Box.KeyDown(0x25 + tick / 5 % 4);
+            Box.Tick();
+            Box.KeyUp(0x25 + tick / 5 % 4);
+        }
+        EXPECT_EQ(Box.screen()->grabWindow(Box.winId()).toImage(), Box.grab().toImage()) << scale;
+    }
 }
 
 TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
