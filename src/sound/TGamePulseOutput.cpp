@@ -177,3 +177,13 @@ void TGamePulseOutput::Stop()
     if (Playable())
         Forget(pa_stream_flush(Stream, nullptr, nullptr));
 }
+
+void TGamePulseOutput::SetIdle(bool idle)
+{
+    const TLoopLock locked(Loop);
+    if (!Playable())
+        return;
+    if (idle)
+        Forget(pa_stream_flush(Stream, nullptr, nullptr));
+    Forget(pa_stream_cork(Stream, idle ? 1 : 0, nullptr, nullptr));
+}

@@ -27,6 +27,9 @@ public:
 
     void Start(std::span<const std::int16_t> samples) override;
     void Stop() override;
+    // Corks the stream while idle: an uncorked stream, even an empty one,
+    // keeps the server's sink from suspending.
+    void SetIdle(bool idle) override;
 
 private:
     TGamePulseOutput();

@@ -78,6 +78,12 @@ void TGameSdlOutput::Stop()
     Start({});
 }
 
+void TGameSdlOutput::SetIdle(bool idle)
+{
+    if (idle)
+        Stop();
+}
+
 void SDLCALL TGameSdlOutput::Fill(void* output, Uint8* stream, int bytes)
 {
     auto& left = static_cast<TGameSdlOutput*>(output)->Left;

@@ -22,6 +22,8 @@ public:
 
     void Start(std::span<const std::int16_t> samples) override;
     void Stop() override;
+    // Only stops: paused, SDL would play silence all the same.
+    void SetIdle(bool idle) override;
 
 private:
     TGameSdlOutput() = default;

@@ -139,6 +139,9 @@ TGameSound::TGameSound(TOutputOpen open)
     try {
         Opener = std::jthread([this, open = std::move(open)](const std::stop_token& stop) {
             FOutput = open(stop);
+            const std::scoped_lock locked(IdleLock);
+            if (FOutput != nullptr)
+                FOutput->SetIdle(FIdle);
             FOutputOpen = FOutput != nullptr;
         });
     } catch (const std::system_error&) {
@@ -194,6 +197,14 @@ void TGameSound::Stop()
 {
     if (Output() != nullptr)
         Output()->Stop();
+}
+
+void TGameSound::SetIdle(bool idle)
+{
+    const std::scoped_lock locked(IdleLock);
+    FIdle = idle;
+    if (Output() != nullptr)
+        Output()->SetIdle(idle);
 }
 
 bool TGameSound::Loaded(int id) const

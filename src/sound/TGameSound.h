@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -55,6 +56,9 @@ public:
     void Play(int id) override;
     // Stops the effect playing, if any.
     void Stop();
+    // Outside a game the output may rest (the sound server's sink can then
+    // suspend); a game uncorks it before its first effect. Not idle at first.
+    void SetIdle(bool idle);
     // Whether effect id has samples to play.
     bool Loaded(int id) const;
 
@@ -71,6 +75,10 @@ private:
     std::unique_ptr<TGameSoundOutput> FOutput;
     // Set by the opener once FOutput is in place, and never cleared.
     std::atomic<bool> FOutputOpen = false;
+    // What SetIdle said last, which the output gets as it opens. The lock
+    // keeps a change from falling between the two.
+    bool FIdle = false;
+    std::mutex IdleLock;
     // Last, so that it starts only once what it sets exists.
     std::jthread Opener;
 };

@@ -21,4 +21,7 @@ public:
     virtual void Start(std::span<const std::int16_t> samples) = 0;
     // Cuts off the effect playing, if any.
     virtual void Stop() = 0;
+    // Stops, and lets the output rest while idle where that saves anything;
+    // not idle, it plays again at once.
+    virtual void SetIdle(bool idle) = 0;
 };

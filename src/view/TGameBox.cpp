@@ -230,6 +230,10 @@ bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 void TGameBox::SetState(TGameBoxState state)
 {
     FState = state;
+    // The instructions screen needs no sound: the server may rest meanwhile.
+    // A game's end keeps it awake, for the effect that ends the game.
+    if (state == gbsInstructions || state == gbsOnePlayer || state == gbsTwoPlayers)
+        SoundPlayer->SetIdle(state == gbsInstructions);
     if (state == gbsInstructions) {
         TGamePainterCanvas canvas(Picture, *Texts);
         DrawInstructions(canvas);

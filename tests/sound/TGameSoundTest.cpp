@@ -154,6 +154,14 @@ TEST_P(TGameSoundPlaybackTest, TheEffectPlaying)
         {"Unload", [](TGameSound& s) { s.Unload(); }, 0.2, "A~ _"},
         {"an empty effect played", [](TGameSound& s) { s.Play(2); }, 0.2, "A~ _"},
         {"loading again", [](TGameSound& s) { s.Load({}); }, 0.2, "A~ _"},
+        {"idle", [](TGameSound& s) { s.SetIdle(true); }, 0.2, "A~ _"},
+        {"idle, then a game starts",
+         [](TGameSound& s) {
+             s.SetIdle(true);
+             s.SetIdle(false);
+             s.Play(1);
+         },
+         0.2, "A~ B _"},
         // SDL's audio is shared by every player in the process, the server
         // by every program: one player going away must not close another's.
         {"another player comes and goes",
