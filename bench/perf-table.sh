@@ -2,9 +2,10 @@
 # The game's speed and size in one table, each figure beside its goal, with
 # the machine it ran on: the in-process figures from tolm-view-bench (Google
 # Benchmark, medians of 5 repetitions), the whole program's from
-# bench/startup-bench.sh, once as on a desktop whose sound device opens (SDL's
-# dummy driver stands in for it) and once on a machine without sound, where
-# SDL first probes ALSA. Run it on a quiet machine: other work skews it.
+# bench/startup-bench.sh: with a private PulseAudio and a private PipeWire
+# (each with a null sink, as on a desktop), with SDL's dummy driver standing
+# in for a card, and with no sound at all. Run it on a quiet machine: other
+# work skews it.
 # With a second build folder (of the unchanged game, say), its whole-program
 # figures are measured in the same run, interleaved, and printed beside.
 # Usage: bench/perf-table.sh [build folder] [before build folder]
@@ -56,41 +57,65 @@ echo "| Paint of the view at 100 % / 150 % / 200 %" \
      "/ $(us "$(figure Paint/200 real_time)") | |"
 echo "| The generator's draw | $(figure RandomDraw real_time | awk '{ printf "%.1f ns", $1 }') | |"
 echo "| Start-up to the first mapped window, median of 10 (beside the bare Qt window's" \
-     "$(whole startup_ms bare) ms): no device / sound server / dummy driver" \
-     "| $(over none) / $(over server) / $(over dummy) | within 15 ms of the bare window |"
-[ -n "$before" ] && echo "| The same before | $(over before-none) / $(over before-server) /" \
-     "$(over before-dummy) | |"
-echo "| Resident memory 3 s after start, sound server: game / bare Qt window" \
-     "| $(whole rss_mb server) MB / $(whole rss_mb bare) MB | within 6 MB of the bare window |"
-[ -n "$before" ] && echo "| The same before | $(whole rss_mb before-server) MB | |"
-echo "| CPU share of one core, two-player game, sound server, over 10 s" \
-     "| $(whole cpu_pct server) % | < 0.5 % |"
-echo "| Wake-ups (voluntary context switches) a second, the same 10 s" \
-     "| $(whole wakeups_per_s server) | <= 200 |"
-[ -n "$before" ] && echo "| The same before: CPU, wake-ups" \
-     "| $(whole cpu_pct before-server) %, $(whole wakeups_per_s before-server) | |"
+     "$(whole startup_ms bare) ms): no device / PulseAudio / PipeWire / dummy driver" \
+     "| $(over none) / $(over pulse) / $(over pipewire) / $(over dummy) | within 15 ms of the bare window |"
+[ -n "$before" ] && echo "| The same before | $(over before-none) / $(over before-pulse) /" \
+     "$(over before-pipewire) / $(over before-dummy) | |"
+echo "| Resident memory 3 s after start, PulseAudio: game / bare Qt window" \
+     "| $(whole rss_mb pulse) MB / $(whole rss_mb bare) MB | within 12 MB of the bare window |"
+[ -n "$before" ] && echo "| The same before | $(whole rss_mb before-pulse) MB | |"
+echo "| Shared libraries mapped: game / bare Qt window" \
+     "| $(whole libraries pulse) / $(whole libraries bare)$([ -n "$before" ] &&
+         echo "; before: $(whole libraries before-pulse)") | |"
+# phase GOAL: the CPU, wake-up and server rows of one phase, for each server.
+phase() {
+    local server who
+    for server in pulse pipewire; do
+        for who in "$server-$1" ${before:+"before-$server-$1"}; do
+            [ -n "$(whole cpu_pct "$who")" ] || continue
+            echo "| ${who/-$1/}: CPU share of one core, wake-ups a second; the server's" \
+                 "| $(whole cpu_pct "$who") %, $(whole wakeups_per_s "$who");" \
+                 "$(whole server_wakeups_per_s "$who") | $([ "$who" = "$server-$1" ] && echo "$2") |"
+        done
+    done
+}
+echo "| **Instructions screen, sound on, over 10 s** | | |"
+phase instructions "<= 0.5 %, <= 150; server <= 5"
+echo "| **Two-player game with effects, over 10 s** | | |"
+phase game "<= 0.8 %, <= 200"
+for server in pulse pipewire; do
+    whole latency_ms "$server" | awk -v s="$server" '{ printf "| Effect start, play call to the" \
+        " first loud frame on the %s monitor: median, 99th percentile (%d plays) | %s ms, %s ms" \
+        " | <= 25 ms, <= 40 ms |\n", s, $3, $1, $2 }'
+done
 echo "| Timer lateness from the first allowed reading (tolm-timer-bench, 600 ticks)" \
      "| $(late "$work/timer")$([ -n "$before" ] && echo "; before: $(late "$work/timer-before")") |" \
      "no worse than before |"
 echo
-echo "Per thread, CPU share and wake-ups a second (\"tolm-game\" is the timer thread):"
+echo "Per thread with PulseAudio, CPU share and wake-ups a second (\"tolm-game\" is the timer thread):"
 echo
-echo "| Thread | CPU | Wake-ups/s |$([ -n "$before" ] && echo " Before: CPU | Wake-ups/s |")"
-echo "|---|---|---|$([ -n "$before" ] && echo "---|---|")"
-awk -v before="$before" '$1 == "thread" && $4 + $5 > 0 { key = $3 " " (++n[$2 " " $3])
-        if ($2 == "server") { cpu[key] = $4; wake[key] = $5; order[++rows] = key }
-        else if ($2 == "before-server") { bcpu[key] = $4; bwake[key] = $5 } }
-    END { for (i = 1; i <= rows; ++i) { k = order[i]; name = k; sub(/ 1$/, "", name)
-        printf "| %s | %s %% | %s |", name, cpu[k], wake[k]
-        if (before != "") printf " %s %% | %s |", bcpu[k], bwake[k]
-        print "" } }' "$work/whole"
-echo
-for setup in bare none server dummy ${before:+before-none before-server before-dummy}; do
+# thread_table WHO: one column pair per phase.
+thread_table() {
+    echo "| Thread ($1) | Instructions: CPU | Wake-ups/s | Game: CPU | Wake-ups/s |"
+    echo "|---|---|---|---|---|"
+    awk -v who="$1" '$1 == "thread" && ($2 == who "-instructions" || $2 == who "-game") {
+            phase = ($2 == who "-game"); key = $3 " " (++n[$2 " " $3])
+            if (!(key in seen)) { seen[key] = 1; order[++rows] = key }
+            cpu[key, phase] = $4; wake[key, phase] = $5 }
+        END { for (i = 1; i <= rows; ++i) { k = order[i]; name = k; sub(/ 1$/, "", name)
+            if (cpu[k, 0] + wake[k, 0] + cpu[k, 1] + wake[k, 1] == 0) continue
+            printf "| %s | %s %% | %s | %s %% | %s |\n", name, cpu[k, 0], wake[k, 0], cpu[k, 1], wake[k, 1] } }' \
+        "$work/whole"
+    echo
+}
+thread_table pulse
+[ -n "$before" ] && thread_table before-pulse
+for setup in bare none pulse pipewire dummy ${before:+before-none before-pulse before-pipewire before-dummy}; do
     echo "Start-up runs, $setup: $(whole startup_runs_ms "$setup") ms."
 done
 echo
-echo "Resident memory by mapping, game with the sound server (KB): $(awk '$1 == "mapping" &&
-    $2 == "server" { printf "%s%s %s", sep, $4, $3; sep = ", " }' "$work/whole")."
+echo "Resident memory by mapping, game with PulseAudio (KB): $(awk '$1 == "mapping" &&
+    $2 == "pulse" { printf "%s%s %s", sep, $4, $3; sep = ", " }' "$work/whole")."
 echo "The bare window's: $(awk '$1 == "mapping" && $2 == "bare" { printf "%s%s %s", sep, $4, $3;
     sep = ", " }' "$work/whole")."
 echo "Load average at the start and the end of the run: $(awk '$1 == "load" { $1 = ""; printf "%s%s", sep, substr($0, 2); sep = "; " }' "$work/whole")."

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# The whole program on a virtual X server of its own (Xvfb), under three sound
+# The whole program on a virtual X server of its own (Xvfb), under four sound
 # set-ups: no device at all ("none": no sound server, no card, so SDL probes
-# and gives up), a sound server ("server": a private PulseAudio with a null
-# sink on a socket of its own, as on a desktop) and SDL's dummy driver
-# ("dummy": a device that opens at once); beside a bare Qt window ("bare",
-# tolm-bare-window), the floor. Each round starts every one of them once, in
-# turn, so that the machine's load falls on all alike.
-# Then, with the sound server: resident memory 3 s after a start (and where
-# it lies, by mapping), and over 10 s of a two-player game the CPU share and
-# the wake-ups (voluntary context switches) of every thread.
+# and gives up), two sound servers as on a desktop, each private, with a
+# null sink and its socket in the work folder ("pulse": PulseAudio, which
+# suspends an idle sink as desktops do; "pipewire": PipeWire with
+# WirePlumber and pipewire-pulse, where installed) and SDL's dummy driver
+# ("dummy": a card that opens at once, where no server answers); beside a
+# bare Qt window ("bare", tolm-bare-window), the floor. Each round starts
+# every one of them once, in turn, so that the machine's load falls on all
+# alike.
+# Then, with each server: resident memory 3 s after a start (and where it
+# lies, by mapping; PulseAudio only), and over 10 s on the instructions
+# screen from 7 s after the start (the servers suspend an idle sink after
+# 5 s), then over 10 s of a two-player game whose players are steered
+# into walls and items, the CPU share and the wake-ups (voluntary context
+# switches) of every thread, and the wake-ups of the server's own processes;
+# last, an effect's start through each server (tolm-sound-latency).
 # Start-up is timed from exec to the X server's map event for the first
 # window, which one client, xev, listens for on the root window: nothing polls
 # the server. The games run from copies of their folders, so their settings
@@ -20,8 +27,11 @@
 # event, all its threads, which a busy machine disturbs less than the wall.
 # Prints "name value" lines: startup_ms SETUP MEDIAN, startup_runs_ms SETUP
 # RUNS..., startup_cpu_ms SETUP MEDIAN, rss_mb WHO MB, mapping WHO KB NAME, thread WHO NAME CPU_PCT
-# WAKEUPS_PER_S, cpu_pct WHO PCT, wakeups_per_s WHO N, load LOAD-AVERAGES.
-# Needs xvfb, x11-utils, xdotool and pulseaudio.
+# WAKEUPS_PER_S, libraries WHO N (shared libraries mapped), cpu_pct WHO PCT, wakeups_per_s WHO N, server_wakeups_per_s
+# WHO N, latency_ms SERVER MEDIAN P99 PLAYS, load LOAD-AVERAGES; WHO is a
+# set-up and a phase, such as pulse-instructions or before-pipewire-game.
+# Needs xvfb, x11-utils, xdotool and pulseaudio; pipewire, pipewire-pulse,
+# wireplumber and dbus for the PipeWire set-up.
 # Usage: bench/startup-bench.sh [path/to/bin] [runs] [path/to/before/bin]
 set -euo pipefail
 bin=$(realpath "${1:-build/release/bin}")
@@ -45,24 +55,56 @@ export DISPLAY=:$display
 stdbuf -oL xev -root -event substructure >"$work/events" &
 exec 4<"$work/events"
 
-# The sound server: PulseAudio with its home, its runtime folder and its only
-# socket in the work folder, with a null sink and no other device.
-mkdir "$work/pulse"
+# The sound servers, each with its home, runtime folder and socket in the
+# work folder and a null sink named tolm as its only device.
+declare -A servers  # set-up: the server's process ids
+wait_for() { for _ in $(seq 100); do [ -e "$1" ] && return; sleep 0.05; done; }
+mkdir -m 700 "$work/pulse" "$work/pipewire"
 HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse pulseaudio -n --daemonize=no \
-    --exit-idle-time=-1 --use-pid-file=no --log-target=stderr -L module-null-sink \
-    -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
+    --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
+    -L "module-null-sink sink_name=tolm" -L module-suspend-on-idle \
+    -L "module-native-protocol-unix socket=$work/pulse/native auth-anonymous=1" \
     2>"$work/pulse/log" &
-for _ in $(seq 100); do [ -S "$work/pulse/socket" ] && break; sleep 0.05; done
-sleep 0.5 # until xev has selected its events and the server has loaded its modules
+servers[pulse]=$!
+wait_for "$work/pulse/native"
+if command -v pipewire-pulse wireplumber dbus-daemon >/dev/null; then
+    (
+        export HOME=$work/pipewire XDG_RUNTIME_DIR=$work/pipewire
+        export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/pipewire/bus
+        dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile &
+        echo $! >"$work/pipewire/pids"
+        wait_for "$work/pipewire/bus"
+        pipewire &
+        echo $! >>"$work/pipewire/pids"
+        wait_for "$work/pipewire/pipewire-0"
+        wireplumber &
+        echo $! >>"$work/pipewire/pids"
+        pipewire-pulse &
+        echo $! >>"$work/pipewire/pids"
+        wait_for "$work/pipewire/pulse/native"
+        sleep 1 # until WirePlumber has taken over the graph
+        export PULSE_SERVER=unix:$work/pipewire/pulse/native
+        pactl load-module module-null-sink sink_name=tolm >/dev/null
+        pactl set-default-sink tolm
+    ) >"$work/pipewire/log" 2>&1
+    servers[pipewire]=$(tail -n 3 "$work/pipewire/pids" | tr '\n' ' ')
+fi
+sleep 0.5 # until xev has selected its events and the servers have loaded their modules
 
 # Runs a set-up's program with its sound environment: none names a socket
 # that nobody serves, so no server is found; the game then finds no card.
 launch() { # setup program
     case $1 in
     *none) exec env -u SDL_AUDIODRIVER PULSE_SERVER="unix:$work/no-server" "$2" ;;
-    *server) exec env -u SDL_AUDIODRIVER PULSE_SERVER="unix:$work/pulse/socket" "$2" ;;
-    *dummy) SDL_AUDIODRIVER=dummy exec "$2" ;;
+    *pulse | *pipewire) exec env -u SDL_AUDIODRIVER PULSE_SERVER="$(address "$1")" "$2" ;;
+    *dummy) SDL_AUDIODRIVER=dummy PULSE_SERVER="unix:$work/no-server" exec "$2" ;;
     bare) exec "$2" ;;
+    esac
+}
+address() { # setup: its server's socket
+    case ${1#before-} in
+    pulse) echo "unix:$work/pulse/native" ;;
+    pipewire) echo "unix:$work/pipewire/pulse/native" ;;
     esac
 }
 program() { # setup
@@ -97,8 +139,9 @@ time_start() { # setup
 stop() { kill "$1" && wait "$1" 2>/dev/null || true; }
 
 echo "load $(cut -d' ' -f1-3 /proc/loadavg)"
-setups=(bare none server dummy)
-[ -n "$before" ] && setups+=(before-none before-server before-dummy)
+servers_here=(pulse ${servers[pipewire]:+pipewire})
+setups=(bare none "${servers_here[@]}" dummy)
+[ -n "$before" ] && setups+=(before-none "${servers_here[@]/#/before-}" before-dummy)
 declare -A times cpus
 for _ in $(seq "$runs"); do
     for setup in "${setups[@]}"; do
@@ -121,6 +164,7 @@ done
 # the heap and the threads' stacks and other memory of no file).
 memory() { # who pid
     echo "rss_mb $1 $(awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$2/status")"
+    echo "libraries $1 $(awk '$6 ~ /\.so/ { print $6 }' "/proc/$2/maps" | sort -u | wc -l)"
     awk -v who="$1" '/^[0-9a-f]+-[0-9a-f]+ / { name = (NF >= 6) ? $6 : "[anon]" }
         /^Rss:/ { kb[name] += $2 }
         END { for (n in kb) printf "mapping %s %d %s\n", who, kb[n], n }' "/proc/$2/smaps" |
@@ -140,11 +184,22 @@ threads() { # pid
             "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")" "$name"
     done
 }
-per_thread() { # who pid seconds
-    threads "$2" >"$work/threads.before"
-    sleep "$3"
-    threads "$2" >"$work/threads.after"
-    awk -v who="$1" -v s="$3" '
+# Voluntary context switches of every thread of the processes, together.
+switches() { # pids...
+    local pid
+    for pid in "$@"; do cat /proc/"$pid"/task/*/status; done |
+        awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'
+}
+per_thread() { # who pid seconds server-pids...
+    local who=$1 pid=$2 seconds=$3 served
+    shift 3
+    threads "$pid" >"$work/threads.before"
+    served=$(switches "$@")
+    sleep "$seconds"
+    threads "$pid" >"$work/threads.after"
+    echo "server_wakeups_per_s $who $(awk -v a="$served" -v b="$(switches "$@")" -v s="$seconds" \
+        'BEGIN { printf "%.1f", (b - a) / s }')"
+    awk -v who="$who" -v s="$seconds" '
         NR == FNR { ns[$1] = $2; sw[$1] = $3; next }
         { cpu = ($2 - ns[$1]) / s / 1e7; wake = ($3 - sw[$1]) / s
           printf "thread %s %s %.3f %.1f\n", who, $4, cpu, wake; tc += cpu; tw += wake }
@@ -152,19 +207,43 @@ per_thread() { # who pid seconds
         "$work/threads.before" "$work/threads.after"
 }
 
+# Both players steered round and round, a key every 150 ms: they run into
+# walls and over items, and the effects play.
+steer() {
+    local arrows=(Left Up Right Down) letters=(a w d s) i=0
+    while :; do
+        xdotool key "${arrows[i % 4]}" "${letters[i % 4]}"
+        i=$((i + 1))
+        sleep 0.15
+    done
+}
+
 whole() { # setup
     time_start "$1"
-    local pid=$started
+    local pid=$started server steering
+    read -ra server <<<"${servers[${1#before-}]:-}"
     sleep 3
-    memory "$1" "$pid"
+    [[ $1 == bare || $1 == *pulse ]] && memory "$1" "$pid"
     if [ "$1" != bare ]; then
+        sleep 4 # the servers suspend a sink that has been idle for 5 s
+        per_thread "$1-instructions" "$pid" 10 "${server[@]}"
         xdotool windowfocus --sync "$(xdotool search --pid "$pid" --name '^Tolm Game$' | head -n 1)" key F3
+        steer &
+        steering=$!
         sleep 1
-        per_thread "$1" "$pid" 10
+        per_thread "$1-game" "$pid" 10 "${server[@]}"
+        kill "$steering"
     fi
     stop "$pid"
 }
 whole bare
-whole server
-[ -n "$before" ] && whole before-server
+for setup in "${servers_here[@]}"; do
+    whole "$setup"
+    [ -n "$before" ] && whole "before-$setup"
+done
+for setup in "${servers_here[@]}"; do
+    [ -x "$bin/tolm-sound-latency" ] &&
+        echo "$(PULSE_SERVER=$(address "$setup") "$bin/tolm-sound-latency" "$bin/Sound/Cake.wav" \
+            tolm.monitor 100 | sed "s/latency_ms/latency_ms $setup/")"
+done
 echo "load $(cut -d' ' -f1-3 /proc/loadavg)"

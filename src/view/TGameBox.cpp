@@ -15,6 +15,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -205,16 +206,20 @@ void TGameBox::SetImages(const TGameSpriteList* images)
     Changed();
 }
 
-void TGameBox::paintEvent(QPaintEvent* /*event*/)
+void TGameBox::paintEvent(QPaintEvent* event)
 {
     if (Picture.isNull())
         return;
     // Without smoothing the painter copies pixels, plainly at the picture's
     // own size and by nearest neighbour at any other, high-DPI screens
-    // included. The painter keeps to the part asked for, which each screen
-    // pixel takes from the same picture pixel as a whole repaint would.
+    // included. Each screen pixel takes the same picture pixel as in a whole
+    // repaint. Clipped to one rectangle at a time: a clip of many would
+    // have Qt hand the copy to its thread pool, waking two threads a tick.
     QPainter painter(this);
-    painter.drawImage(rect(), Picture);
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        painter.drawImage(rect(), Picture);
+    }
 }
 
 bool TGameBox::eventFilter(QObject* watched, QEvent* event)
@@ -255,7 +260,9 @@ void TGameBox::TimerTick()
     for (const auto& pad : Pads)
         pad->PollKeys(sources);
     Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
-    {
+    // Outside a game most ticks change nothing, and drawing nothing new
+    // would cost more than the tick itself.
+    if (Field->Map.DirtyCount() > 0 || StatusTexts() != ShownStatus) {
         TGamePainterCanvas canvas(Picture, *Texts);
         Field->Draw(canvas, Sprites());
         Unshown += canvas.Painted();
@@ -267,9 +274,14 @@ void TGameBox::TimerTick()
     ShowChanges();
 }
 
+std::string TGameBox::StatusTexts() const
+{
+    return Field->StatusLeftText() + '\n' + Field->StatusRightText();
+}
+
 void TGameBox::ShowChanges()
 {
-    const std::string status = Field->StatusLeftText() + '\n' + Field->StatusRightText();
+    const std::string status = StatusTexts();
     if (status == ShownStatus) {
         const TRect& strip = Common::StatusRect;
         Unshown -= QRect(strip.Left, strip.Top, strip.Width(), strip.Height());

@@ -110,6 +110,7 @@ private:
     // Copies what was drawn into the picture since the last time to the
     // screen, at once; the window system's own repaints copy it all.
     void ShowChanges();
+    std::string StatusTexts() const;
     void Changed();
     const TGameSpriteList& Sprites() const;
 
