@@ -38,6 +38,15 @@ std::unique_ptr<TGameSdlOutput> TGameSdlOutput::Open()
 {
     static std::once_flag hinted;
     std::call_once(hinted, SetHints);
+    auto output = OpenDevice();
+    // SDL gives a thread it did not start its own error text, which only
+    // this frees; nothing else of SDL's runs on this thread.
+    SDL_TLSCleanup();
+    return output;
+}
+
+std::unique_ptr<TGameSdlOutput> TGameSdlOutput::OpenDevice()
+{
     const std::scoped_lock locked(DeviceLock());
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return nullptr;

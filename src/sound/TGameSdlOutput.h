@@ -27,6 +27,7 @@ public:
 
 private:
     TGameSdlOutput() = default;
+    static std::unique_ptr<TGameSdlOutput> OpenDevice();
     // SDL's audio thread asks for bytes more to play.
     static void SDLCALL Fill(void* output, Uint8* stream, int bytes);
 

@@ -225,6 +225,20 @@ TEST_P(TGameSoundPlaybackTest, WhileTheOutputOpens)
     }
 }
 
+// A server that goes away leaves the player silent, and nothing waits for it.
+TEST_P(TGameSoundPlaybackTest, GoesOnWhenTheServerGoes)
+{
+    Tone('A', LongSeconds);
+    Sound->Load({Scratch.Folder + "A.wav"});
+    Sound->Play(0);
+    Server.reset(); // a no-op for the card
+    for (const bool idle : {true, false}) {
+        Sound->SetIdle(idle);
+        Sound->Play(0);
+    }
+    Sound.reset();
+}
+
 // A server that takes the connection and never answers holds up neither the
 // player's end nor anything else: the wait for it ends with the player.
 TEST(TGameSoundTest, GoesWhileTheServerKeepsSilent)
