@@ -90,11 +90,14 @@ step_start() {
     until_ok visible 'Tolm Game' >/dev/null || fail "no window titled Tolm Game"
     game=$(visible 'Tolm Game') && focus "$game"
     [ "$server" = wayland ] || { xev -id "$game" -event keyboard >keys.log 2>&1 & pids+=($!); }
-    menu=0 && until_ok menu_bar || fail "no instructions screen under the menu bar"
+    until_ok menu_bar || fail "no instructions screen under the menu bar"
 }
-# The menu bar ends where the instructions screen's green begins.
-menu_bar() { snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH - 1))+0" -depth 8 txt:- |
-                                   sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) && [ -n "$menu" ]; }
+# The menu bar ends where the instructions screen's green begins, and is of
+# one colour and its bottom line at its right end: a compositor still placing
+# the window may report it with its title bar above.
+menu_bar() { menu=0 && snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH - 1))+0" -depth 8 txt:- |
+                                   sed -n 's/^0,\([0-9]*\): (0,160,0).*/\1/p' | head -n 1) &&
+             ((menu > 0)) && (($(colours $((WIDTH - 1)) 0 1 "$menu") <= 2)); }
 # keys: each key goes down and up, with time for a menu to open between them.
 step_keys() { since=$(now) && press "$@"; sleep 0.3; }
 step_sleep() { sleep "$1"; }
