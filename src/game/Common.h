@@ -48,6 +48,9 @@ inline constexpr std::array<std::array<int, 4>, 2> KeyTable = {{
 }};
 inline constexpr int KeySpace = 0x20;
 inline constexpr int KeyEnter = 0x0D;
+// The keys that pause a game and resume it: P and Pause.
+inline constexpr int KeyP = 0x50;
+inline constexpr int KeyPause = 0x13;
 
 // Sound ids are positions in this table.
 inline constexpr int SoundCount = 6;

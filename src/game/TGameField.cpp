@@ -212,15 +212,19 @@ std::string TGameField::StatusRightText() const
 
 void TGameField::DrawStatus(TGameCanvas& canvas)
 {
+    DrawStatusLine(canvas, StatusLeftText(), StatusRightText());
+}
+
+void TGameField::DrawStatusLine(TGameCanvas& canvas, const std::string& left,
+                                const std::string& right)
+{
     const TRect& strip = Common::StatusRect;
     canvas.FillRect(strip, Common::BackgroundColor);
-    const std::string left = StatusLeftText();
     const TSize leftSize = canvas.TextExtent(left);
     canvas.TextOut(0, strip.Top + (strip.Height() - leftSize.Height) / 2, left, Common::TextColor,
                    Common::BackgroundColor);
     // Drawn second and opaque: where a long message meets the scores, the
     // scores win.
-    const std::string right = StatusRightText();
     const TSize rightSize = canvas.TextExtent(right);
     canvas.TextOut(strip.Right - rightSize.Width,
                    strip.Top + (strip.Height() - rightSize.Height) / 2, right, Common::TextColor,

@@ -38,6 +38,9 @@ public:
     // The status line's texts, blanks included.
     std::string StatusLeftText() const;
     std::string StatusRightText() const;
+    // The status line with these texts, as Draw draws it with the above.
+    static void DrawStatusLine(TGameCanvas& canvas, const std::string& left,
+                               const std::string& right);
 
     // Players first, then the home, then items in the order they appeared.
     std::vector<std::unique_ptr<TGameUnit>> Units;

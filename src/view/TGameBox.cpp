@@ -22,6 +22,7 @@
 #include <ctime>
 #include <numbers>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -127,6 +128,16 @@ void TGameBox::KeyDown(int keyCode)
         pad->KeyDown(keyCode);
     if (keyCode == Common::KeySpace || keyCode == Common::KeyEnter)
         NewGame(1);
+    if (keyCode == Common::KeyP || keyCode == Common::KeyPause)
+        TogglePause();
+}
+
+void TGameBox::TogglePause()
+{
+    if (FState != gbsOnePlayer && FState != gbsTwoPlayers)
+        return;
+    FPaused = !FPaused;
+    Changed();
 }
 
 void TGameBox::KeyUp(int keyCode)
@@ -174,6 +185,8 @@ int TGameBox::VirtualKey(int qtKey)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return Common::KeyEnter;
+    case Qt::Key_Pause:
+        return Common::KeyPause;
     default:
         // Qt's codes of Space, the digits and the letters are their ASCII
         // codes, which are also their virtual-key codes.
@@ -235,6 +248,8 @@ bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 void TGameBox::SetState(TGameBoxState state)
 {
     FState = state;
+    if (std::exchange(FPaused, false))
+        Changed();
     // The instructions screen needs no sound: the server may rest meanwhile.
     // A game's end keeps it awake, for the effect that ends the game.
     if (state == gbsInstructions || state == gbsOnePlayer || state == gbsTwoPlayers)
@@ -259,12 +274,18 @@ void TGameBox::TimerTick()
     const TGameAnyKeyboard sources{&keyboard, Gamepads.get()};
     for (const auto& pad : Pads)
         pad->PollKeys(sources);
-    Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
+    // Paused, the pads still follow the keys held, so that they count at
+    // once on resuming; keys pressed meanwhile are forgotten below.
+    if (!FPaused)
+        Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
     // Outside a game most ticks change nothing, and drawing nothing new
     // would cost more than the tick itself.
     if (Field->Map.DirtyCount() > 0 || StatusTexts() != ShownStatus) {
         TGamePainterCanvas canvas(Picture, *Texts);
         Field->Draw(canvas, Sprites());
+        // The game's message stays the rules' own, and shows again on resuming.
+        if (FPaused)
+            TGameField::DrawStatusLine(canvas, StatusLeftText(), Field->StatusRightText());
         Unshown += canvas.Painted();
     }
     if (Field->Over)
@@ -274,9 +295,14 @@ void TGameBox::TimerTick()
     ShowChanges();
 }
 
+std::string TGameBox::StatusLeftText() const
+{
+    return FPaused ? " Paused" : Field->StatusLeftText();
+}
+
 std::string TGameBox::StatusTexts() const
 {
-    return Field->StatusLeftText() + '\n' + Field->StatusRightText();
+    return StatusLeftText() + '\n' + Field->StatusRightText();
 }
 
 void TGameBox::ShowChanges()
@@ -321,7 +347,11 @@ void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
 {
     for (const TGameGamepadEvent& event : events) {
         if (event.Kind == gekStart) {
-            NewGame(event.Value + 1);
+            // Start pauses a running game; with none, it starts one.
+            if (FState == gbsOnePlayer || FState == gbsTwoPlayers)
+                TogglePause();
+            else
+                NewGame(event.Value + 1);
             continue;
         }
         for (const auto& pad : Pads)

@@ -55,14 +55,20 @@ public:
     TGameBox& operator=(const TGameBox&) = delete;
 
     void ShowInstructions();
-    // 1 or 2 players start a new game at once; any other number is ignored.
+    // 1 or 2 players start a new game at once, unpaused; any other number
+    // is ignored.
     void NewGame(int players);
+    // Pauses a running game, or resumes it; nothing when no game runs. While
+    // paused the ticks go on, but the game does not step and keys pressed
+    // are forgotten; the status line says so. OnChange tells of it.
+    void TogglePause();
+    bool Paused() const { return FPaused; }
     void Shutdown();
     // One tick as the timer runs it, for runs faster than the timer's clock.
     void Tick() { TimerTick(); }
 
     // Windows virtual-key codes: to both pads; Space and Enter also start a
-    // one-player game.
+    // one-player game, P and Pause pause or resume one.
     void KeyDown(int keyCode);
     void KeyUp(int keyCode);
     // A Qt key event as the window receives it. Auto-repeat stays away from
@@ -83,7 +89,7 @@ public:
     // 0 <= player <= 1.
     const TGamePad& Pad(int player) const { return *Pads[static_cast<std::size_t>(player)]; }
 
-    // Told, with this view, when the options or the sprites change.
+    // Told, with this view, when the options, the sprites or the pause change.
     TNotifyEvent<TGameBox> OnChange;
 
 protected:
@@ -110,11 +116,15 @@ private:
     // Copies what was drawn into the picture since the last time to the
     // screen, at once; the window system's own repaints copy it all.
     void ShowChanges();
+    // The status line's texts as the view shows them: "Paused" on the left
+    // while paused, the game's message otherwise.
+    std::string StatusLeftText() const;
     std::string StatusTexts() const;
     void Changed();
     const TGameSpriteList& Sprites() const;
 
     TGameBoxState FState = gbsIdle;
+    bool FPaused = false;
     // The timer's hand-over and clock come first: it uses them until its end.
     TGameQtSynchronizer Synchronizer;
     TGameSystemClock Clock;

@@ -31,6 +31,8 @@ int SpecialKeyOf(xkb_keysym_t symbol)
         return Common::KeyEnter;
     case XKB_KEY_space:
         return Common::KeySpace;
+    case XKB_KEY_Pause:
+        return Common::KeyPause;
     default:
         return 0;
     }

@@ -100,6 +100,7 @@ void TGameForm::CreateMenus()
                     {0, &TGameForm::Game_MenuItem, "&Game"},
                     {1, &TGameForm::New1Player_MenuItem, "&New - 1 Player", Qt::Key_F2},
                     {1, &TGameForm::New2Players_MenuItem, "Ne&w - 2 Players", Qt::Key_F3},
+                    {1, &TGameForm::Pause_MenuItem, "&Pause", Qt::Key_P},
                     {1, &TGameForm::N1, "-"},
                     {1, &TGameForm::Status_MenuItem, "&Status...", Qt::Key_F4},
                     {1, &TGameForm::Options_MenuItem, "&Options"},
@@ -129,9 +130,12 @@ void TGameForm::CreateMenus()
                                  {0, &TGameForm::N4, "-"},
                                  {0, &TGameForm::StatusP_MenuItem, "&Status..."},
                              });
-    for (QAction* item :
-         {BusyGame_MenuItem, Sizable_MenuItem, LastPosition_MenuItem, Sound_MenuItem})
+    for (QAction* item : {Pause_MenuItem, BusyGame_MenuItem, Sizable_MenuItem,
+                          LastPosition_MenuItem, Sound_MenuItem})
         item->setCheckable(true);
+    // The key that pauses also resumes: held down, it must not do both by turns.
+    Pause_MenuItem->setShortcuts({Qt::Key_P, Qt::Key_Pause});
+    Pause_MenuItem->setAutoRepeat(false);
 }
 
 void TGameForm::AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows)
@@ -166,6 +170,9 @@ void TGameForm::MenuItemClick(QObject* sender)
         GameBox->NewGame(1);
     } else if (sender == New2Players_MenuItem) {
         GameBox->NewGame(2);
+    } else if (sender == Pause_MenuItem) {
+        GameBox->TogglePause();
+        Pause_MenuItem->setChecked(GameBox->Paused()); // a click checks it either way
     } else if (sender == Status_MenuItem) {
         Inform(QStringLiteral("High-Score: %1").arg(GameBox->GetOptions().HighScore), "Status");
     } else if (sender == ClearHighScore_MenuItem) {
@@ -233,6 +240,7 @@ void TGameForm::OptionsChange()
 
 void TGameForm::GameBoxChange()
 {
+    Pause_MenuItem->setChecked(GameBox->Paused());
     BusyGame_MenuItem->setChecked(GameBox->GetOptions().BusyGame);
     Sound_MenuItem->setChecked(GameBox->GetOptions().Sound);
 }

@@ -49,6 +49,7 @@ public:
     QAction* Game_MenuItem = nullptr;
     QAction* New1Player_MenuItem = nullptr;
     QAction* New2Players_MenuItem = nullptr;
+    QAction* Pause_MenuItem = nullptr;
     QAction* Status_MenuItem = nullptr;
     QAction* Options_MenuItem = nullptr;
     QAction* ClearHighScore_MenuItem = nullptr;

@@ -15,6 +15,7 @@
 #include <sys/un.h>
 
 #include <future>
+#include <optional>
 
 namespace {
 
@@ -64,8 +65,6 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
         paths.push_back(scratch.Write(name, bytes));
         EXPECT_EQ(TGameSound::Decode({bytes.begin(), bytes.end()}).size(), frames) << name;
     }
-    EXPECT_EQ(TGameSound::Decode({listed.begin(), listed.end()}),
-              TGameSound::Decode({tone.begin(), tone.end()}));
     // No files to read: missing, a folder, and a pipe with no writer, which
     // would block an ordinary open for good.
     paths.push_back(scratch.Folder + "Missing.wav");
@@ -102,18 +101,16 @@ protected:
     void Open()
     {
         Sound.reset();
-        Output =
-            std::make_unique<TRecordedOutput>(Scratch.Folder + std::to_string(++Opened) + ".raw");
+        Output.emplace(TRecordedOutput{Scratch.Folder + std::to_string(++Opened) + ".raw"});
         Server ? Server->Record(Output->Path)
                : (void)setenv("SDL_DISKAUDIOFILE", Output->Path.c_str(), 1);
-        std::atomic<bool> opened = false;
+        std::promise<void> opened;
         Sound = std::make_unique<TGameSound>([&opened](const std::stop_token& stop) {
             auto output = TGameSound::OpenOutput(stop);
-            opened = true;
+            opened.set_value();
             return output;
         });
-        while (!opened)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        opened.get_future().wait();
         Listen(0);
     }
 
@@ -140,7 +137,7 @@ protected:
     TScratchFolder Scratch;
     std::unique_ptr<TPulseServer> Server;
     int Opened = 0;
-    std::unique_ptr<TRecordedOutput> Output;
+    std::optional<TRecordedOutput> Output;
     std::unique_ptr<TGameSound> Sound;
 };
 
@@ -232,12 +229,10 @@ TEST_P(TGameSoundPlaybackTest, GoesOnWhenTheServerGoes)
     Sound->Load({Scratch.Folder + "A.wav"});
     Sound->Play(0);
     Server.reset(); // a no-op for the card
-    for (const bool idle : {true, false}) {
-        Sound->SetIdle(idle);
-        Sound->Play(0);
-    }
-    Sound.reset();
-}
+    Sound->SetIdle(true);
+    Sound->SetIdle(false);
+    Sound->Play(0);
+} // and the player's end
 
 // A server that takes the connection and never answers holds up neither the
 // player's end nor anything else: the wait for it ends with the player.
@@ -252,7 +247,6 @@ TEST(TGameSoundTest, GoesWhileTheServerKeepsSilent)
     setenv("PULSE_SERVER", ("unix:"s + address.sun_path).c_str(), 1);
     auto sound = std::make_unique<TGameSound>();
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // waiting for the server now
-    // The client library itself gives up after 30 s.
     auto end = std::async(std::launch::async, [&sound] { sound.reset(); });
     EXPECT_EQ(end.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "the end hangs";
     close(listener);

@@ -37,9 +37,8 @@ struct TTestTone {
     std::string Wave; // the tone as a 16-bit PCM WAVE file
 };
 
-class TRecordedOutput {
-public:
-    explicit TRecordedOutput(std::string path) : Path(std::move(path)) {}
+struct TRecordedOutput {
+    const std::string Path;
 
     // In the machine's byte order, as the outputs play them.
     std::vector<std::int16_t> Samples() const
@@ -72,6 +71,4 @@ public:
         }
         return heard;
     }
-
-    const std::string Path;
 };

@@ -2,6 +2,7 @@
 // screen, and long play to the end of the view. The tick's way to the screen
 // is the real-window tests'.
 #include "TGameBox.h"
+#include "Common.h"
 #include "Random.h"
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
@@ -74,15 +75,20 @@ TEST_F(TGameBoxTest, PadsSeeHeldKeysAndLoseThemWhenTheGameIsLeft)
 }
 
 // Two players play a whole game on controllers alone, each steering its own
-// player; Start on the second begins it, Start on the first a game for one.
+// player; Start on the second begins it, Start during it pauses and resumes
+// it, Start on the first after it a game for one.
 TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
 {
     std::array<TVirtualPad, 2> pads;
     Box.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Box)); // the controllers count only then
     Box.Tick();                                     // takes them
-    pads[1].Set(4, 1);
-    Box.Tick();
+    for (const bool paused : {false, true, false}) {
+        pads[1].Set(4, 1);
+        Box.Tick();
+        pads[1].Set(4, 0);
+        EXPECT_EQ(Box.Paused(), paused);
+    }
     EXPECT_EQ(Box.State(), gbsTwoPlayers);
     for (int tick = 0; Box.State() == gbsTwoPlayers && tick < 20000; ++tick) {
         const auto direction = [&](int player) { return tick / (3 + player) % 4; };
@@ -114,6 +120,31 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
 
 // Each tick copies to the screen only what it changed; what the screen then
 // shows is what a whole repaint shows, at any size of the window.
+// Paused, a game does not step however long and whatever is pressed: on
+// resuming it goes on as if there had been no pause. A new game is unpaused.
+TEST_F(TGameBoxTest, APauseLeavesTheGameAsItWas)
+{
+    const auto play = [&](int pausedTicks) {
+        Random::Seed(3);
+        Box.NewGame(2);
+        for (int tick = 0; tick < 80 + pausedTicks; ++tick) {
+            const bool paused = tick >= 40 && tick < 40 + pausedTicks;
+            if (pausedTicks > 0 && (tick == 40 || tick == 40 + pausedTicks))
+                Box.KeyDown(paused ? Common::KeyP : Common::KeyPause);
+            const int key =
+                0x25 + (paused ? tick : (tick < 40 ? tick : tick - pausedTicks) / 6) % 4;
+            Box.KeyDown(key); // forgotten while paused
+            Box.Tick();
+            Box.KeyUp(key);
+        }
+        return Box.GetPicture().copy();
+    };
+    EXPECT_EQ(play(300), play(0));
+    Box.KeyDown(Common::KeyP);
+    Box.NewGame(1);
+    EXPECT_FALSE(Box.Paused());
+}
+
 TEST_F(TGameBoxTest, TheScreenShowsThePictureAfterTicksOfChanges)
 {
     Box.show();

@@ -137,6 +137,9 @@ check_boy() {
 # another place in a picture 0.3 s later.
 check_moving() { local colour && colour=$([ "$1" = boy ] && echo '#FFE0C1' || echo '#FF00FF') && box_of "$colour" &&
                  local at=$box && sleep 0.3 && box_of "$colour" && why="the $1 stays at $box" && [ "$box" != "$at" ]; }
+# still: the picture stays the same over a second.
+step_still() { snap still && local a=$png && sleep 1 && snap still &&
+               [ "$(convert "$a" rgb:- | md5sum)" = "$(convert "$png" rgb:- | md5sum)" ] || fail "it changed"; }
 # only SERVER WHY: the test is for that server alone.
 step_only() { [ "$server" = "$1" ] || skip "$2"; }
 check_exited() { why="the game is still running" && [ ! -e "/proc/$game_pid" ]; }
