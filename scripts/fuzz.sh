@@ -5,12 +5,12 @@
 # target's executions and final coverage. An input that crashes a target is
 # left in build/fuzz/crashes/TARGET/: fix the bug, then commit the input into
 # tests/fuzz/corpus/TARGET/, where the suite replays it.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: settings replay sound)
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: settings scores replay sound)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 targets=("${@:2}")
-[ ${#targets[@]} -gt 0 ] || targets=(settings replay sound)
+[ ${#targets[@]} -gt 0 ] || targets=(settings scores replay sound)
 scripts/install-deps.sh test
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null

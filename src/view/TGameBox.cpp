@@ -7,6 +7,7 @@
 #include "TGameKeyLayout.h"
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
+#include "TGamePlayerUnit.h"
 #include "TGameSound.h"
 #include "TGameSpriteList.h"
 #include "TGameTextCache.h"
@@ -288,11 +289,22 @@ void TGameBox::TimerTick()
             TGameField::DrawStatusLine(canvas, StatusLeftText(), Field->StatusRightText());
         Unshown += canvas.Painted();
     }
-    if (Field->Over)
+    if (Field->Over && (FState == gbsOnePlayer || FState == gbsTwoPlayers)) {
         SetState(gbsGameOver);
+        if (OnGameOver)
+            OnGameOver(*this);
+    }
     for (const auto& pad : Pads)
         pad->ClearPressed();
     ShowChanges();
+}
+
+std::vector<int> TGameBox::GameScores() const
+{
+    std::vector<int> scores;
+    for (const TGamePlayerUnit* player : Field->Players)
+        scores.push_back(player->Score);
+    return scores;
 }
 
 std::string TGameBox::StatusLeftText() const

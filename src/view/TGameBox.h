@@ -91,6 +91,10 @@ public:
 
     // Told, with this view, when the options, the sprites or the pause change.
     TNotifyEvent<TGameBox> OnChange;
+    // Told, inside the tick that ended it, when a game has ended.
+    TNotifyEvent<TGameBox> OnGameOver;
+    // The scores of the last game's players, player 1 first.
+    std::vector<int> GameScores() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,16 +5,23 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
+#include <array>
 #include <ctime>
+#include <pwd.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -44,6 +51,17 @@ QString Title()
     return QCoreApplication::applicationName();
 }
 
+// The name offered first: the user's full name as the system knows it, else
+// the login name.
+QString PlayerName()
+{
+    const passwd* user = getpwuid(getuid());
+    if (user == nullptr)
+        return qEnvironmentVariable("USER");
+    const QString full = QString::fromLocal8Bit(user->pw_gecos).section(',', 0, 0).trimmed();
+    return full.isEmpty() ? QString::fromLocal8Bit(user->pw_name) : full;
+}
+
 } // namespace
 
 // One line of a menu table: its depth below the bar (or the context menu),
@@ -56,8 +74,10 @@ struct TGameForm::TMenuRow {
     QKeySequence Shortcut = {};
 };
 
-TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileName)
-    : SettingsFile(settings.File, settings.Defaults), FHelpFileName(std::move(helpFileName))
+TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileName,
+                     const std::string& scoresPath)
+    : SettingsFile(settings.File, settings.Defaults), FHelpFileName(std::move(helpFileName)),
+      ScoresFile(scoresPath), Scores(ScoresFile.Load())
 {
     CreateMenus();
     Random::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -67,6 +87,9 @@ TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileNam
     GameBox->SetImages(&ImageList1);
     setCentralWidget(GameBox);
     GameBox->OnChange = [this](TGameBox&) { GameBoxChange(); };
+    GameBox->OnGameOver = [this](TGameBox& box) { GameEnded(box.GameScores()); };
+    NameTimer.setSingleShot(true);
+    connect(&NameTimer, &QTimer::timeout, this, &TGameForm::AskNames);
     GameBoxChange();
     OptionsChange();
     ResizeTo(100);
@@ -101,6 +124,7 @@ void TGameForm::CreateMenus()
                     {1, &TGameForm::New1Player_MenuItem, "&New - 1 Player", Qt::Key_F2},
                     {1, &TGameForm::New2Players_MenuItem, "Ne&w - 2 Players", Qt::Key_F3},
                     {1, &TGameForm::Pause_MenuItem, "&Pause", Qt::Key_P},
+                    {1, &TGameForm::HighScores_MenuItem, "&High Scores...", Qt::CTRL | Qt::Key_H},
                     {1, &TGameForm::N1, "-"},
                     {1, &TGameForm::Status_MenuItem, "&Status...", Qt::Key_F4},
                     {1, &TGameForm::Options_MenuItem, "&Options"},
@@ -173,6 +197,8 @@ void TGameForm::MenuItemClick(QObject* sender)
     } else if (sender == Pause_MenuItem) {
         GameBox->TogglePause();
         Pause_MenuItem->setChecked(GameBox->Paused()); // a click checks it either way
+    } else if (sender == HighScores_MenuItem) {
+        ShowHighScores();
     } else if (sender == Status_MenuItem) {
         Inform(QStringLiteral("High-Score: %1").arg(GameBox->GetOptions().HighScore), "Status");
     } else if (sender == ClearHighScore_MenuItem) {
@@ -219,6 +245,97 @@ void TGameForm::MenuItemClick(QObject* sender)
     } else if (sender == StatusP_MenuItem) {
         Status_MenuItem->trigger();
     }
+}
+
+void TGameForm::GameEnded(const std::vector<int>& scores)
+{
+    // The name box must not open inside the tick, whose timer would wait for it.
+    EndedGames.push_back(scores);
+    NameTimer.start(0);
+}
+
+void TGameForm::AskNames()
+{
+    if (QApplication::activeModalWidget() != nullptr) {
+        NameTimer.start(250);
+        return;
+    }
+    while (!EndedGames.empty()) {
+        const std::vector<int> scores = EndedGames.front();
+        EndedGames.pop_front();
+        GameOver(scores);
+    }
+}
+
+void TGameForm::GameOver(const std::vector<int>& scores)
+{
+    const int players = static_cast<int>(scores.size());
+    bool added = false;
+    for (int player = 0; player < players; ++player) {
+        if (!Scores.Enters(players - 1, scores[player]))
+            continue;
+        Scores.LastName = AskName(players, player).toStdString();
+        Scores.Add(players - 1, {Scores.LastName, scores[player],
+                                 QDate::currentDate().toString(Qt::ISODate).toStdString()});
+        added = true;
+    }
+    if (added)
+        ScoresFile.Save(Scores);
+}
+
+QString TGameForm::AskName(int players, int player) const
+{
+    static const std::array<const char*, 2> Keys = {"Player 1 (arrow keys)",
+                                                    "Player 2 (A, D, W and S keys)"};
+    QString offered = QString::fromStdString(Scores.LastName);
+    if (offered.isEmpty())
+        offered = PlayerName();
+    QInputDialog box(const_cast<TGameForm*>(this));
+    box.setWindowTitle(Title());
+    box.setLabelText((players == 2 ? QString::fromLatin1(Keys.at(player)) + "\n\n" : QString()) +
+                     QStringLiteral("A score for the table of the best games.\n\nYour name:"));
+    box.setTextValue(offered);
+    if (auto* edit = box.findChild<QLineEdit*>())
+        edit->setMaxLength(static_cast<int>(TGameScores::NameLength));
+    // Cancel keeps the score, with the name offered.
+    const QString name = box.exec() == QDialog::Accepted ? box.textValue().trimmed() : offered;
+    return QString::fromStdString(TGameScores::CleanName(name.toStdString()));
+}
+
+void TGameForm::ShowHighScores()
+{
+    QMessageBox box(QMessageBox::NoIcon, Title(), HighScoresText(), QMessageBox::Ok, this);
+    QPushButton* clear = box.addButton(QStringLiteral("Clear..."), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == clear && Confirm("Clearing the high-score tables.\r\n\r\nSure?")) {
+        Scores.Clear();
+        ScoresFile.Save(Scores);
+    }
+}
+
+QString TGameForm::HighScoresText() const
+{
+    QString text;
+    for (const int table : {TGameScores::OnePlayer, TGameScores::TwoPlayers}) {
+        text += table == TGameScores::OnePlayer ? QStringLiteral("<p><b>One player</b></p>")
+                                                : QStringLiteral("<p><b>Two players</b></p>");
+        const auto& entries = Scores.Table(table);
+        if (entries.empty())
+            text += QStringLiteral("<p>No games yet.</p>");
+        text += QStringLiteral("<table cellspacing=\"4\">");
+        for (std::size_t place = 0; place < entries.size(); ++place) {
+            const bool newest = Scores.Newest == std::pair(table, place);
+            text += QStringLiteral("<tr><td align=\"right\">%1.</td><td>%2</td><td "
+                                   "align=\"right\">%3</td><td>%4</td><td>%5</td></tr>")
+                        .arg(place + 1)
+                        .arg(QString::fromStdString(entries[place].Name).toHtmlEscaped())
+                        .arg(entries[place].Score)
+                        .arg(QString::fromStdString(entries[place].Date))
+                        .arg(newest ? QStringLiteral("&lt; new") : QString());
+        }
+        text += QStringLiteral("</table>");
+    }
+    return text;
 }
 
 void TGameForm::SetOptions(const TGameFormOptions& options)

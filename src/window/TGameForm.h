@@ -5,12 +5,16 @@
 // destroyed, so every way of closing it saves the same file.
 
 #include "TGameFormOptions.h"
+#include "TGameScoresFile.h"
 #include "TGameSettingsFile.h"
 #include "TGameSpriteList.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
+#include <deque>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -18,9 +22,11 @@ class TGameBox;
 
 class TGameForm : public QMainWindow {
 public:
-    // settings names the settings file, helpFileName is a full path; the
-    // game passes SettingsPlace() and HelpFileName().
-    TGameForm(const TGameSettingsPlace& settings, std::string helpFileName);
+    // settings names the settings file, helpFileName is a full path,
+    // scoresPath names the scores file; the game passes SettingsPlace(),
+    // HelpFileName() and TGameScoresFile::PlayerPath().
+    TGameForm(const TGameSettingsPlace& settings, std::string helpFileName,
+              const std::string& scoresPath);
     // Shuts the view down, saves the settings, then deletes the view.
     ~TGameForm() override;
     TGameForm(const TGameForm&) = delete;
@@ -42,6 +48,12 @@ public:
     void ApplyDefaults();
     // The single handler of every command of both menus.
     void MenuItemClick(QObject* sender);
+    // The tables of the best games, as kept in the scores file.
+    const TGameScores& GetScores() const { return Scores; }
+    // A game has ended with these scores, player 1's first: once the event
+    // that says so has returned (it comes inside the tick), each player whose
+    // score enters the tables is asked for a name.
+    void GameEnded(const std::vector<int>& scores);
 
     // The components, in the order the window declares them. Check marks are
     // set by code alone, from the options they show.
@@ -50,6 +62,7 @@ public:
     QAction* New1Player_MenuItem = nullptr;
     QAction* New2Players_MenuItem = nullptr;
     QAction* Pause_MenuItem = nullptr;
+    QAction* HighScores_MenuItem = nullptr;
     QAction* Status_MenuItem = nullptr;
     QAction* Options_MenuItem = nullptr;
     QAction* ClearHighScore_MenuItem = nullptr;
@@ -97,6 +110,13 @@ private:
     bool Confirm(const char* text);
     void Inform(const QString& text, const char* caption);
     void OpenHelp();
+    // Asks for the names of the games ended, once no other box of the game
+    // is open.
+    void AskNames();
+    void GameOver(const std::vector<int>& scores);
+    QString AskName(int players, int player) const;
+    void ShowHighScores();
+    QString HighScoresText() const;
     void LoadSettings();
     void SaveSettings();
     // Whether the window system says where a window stands; a Wayland
@@ -108,4 +128,9 @@ private:
     // As read at start: saved again where the window's own is unknown.
     std::optional<TGameSettings::TPosition> ReadPosition;
     const std::string FHelpFileName;
+    TGameScoresFile ScoresFile;
+    TGameScores Scores;
+    // Games ended whose names are still to be asked for, the oldest first.
+    std::deque<std::vector<int>> EndedGames;
+    QTimer NameTimer;
 };

@@ -10,8 +10,10 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -60,11 +62,36 @@ protected:
     std::unique_ptr<TGameForm> Open(const std::string& help = TGameForm::HelpFileName())
     {
         const TGameSettingsPlace place{Folder.filePath("Settings.ini").toStdString(), ""};
-        return std::make_unique<TGameForm>(place, help);
+        return std::make_unique<TGameForm>(place, help, Folder.filePath("scores").toStdString());
     }
 
     QTemporaryDir Folder;
 };
+
+// A two-player game whose scores both enter the tables asks player 1, then
+// player 2, for a name, once the tick that ended it has returned; the
+// names then show in the High Scores box.
+TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
+{
+    const auto form = Open();
+    QStringList asked;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            asked += box->labelText().section('\n', 0, 0);
+            box->setTextValue(asked.size() == 1 ? "Ann" : "Bo\tb");
+            box->accept();
+        }
+    });
+    answerer.start(0);
+    form->GameEnded({3, 9});
+    EXPECT_TRUE(asked.empty()) << "asked inside the tick";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.size() == 2; }, 5000));
+    EXPECT_EQ(asked, QStringList({"Player 1 (arrow keys)", "Player 2 (A, D, W and S keys)"}));
+    const QString text = Answer(form->HighScores_MenuItem).Text;
+    EXPECT_TRUE(text.contains(QRegularExpression("Bob.*9.*&lt; new.*Ann.*3")))
+        << text.toStdString();
+}
 
 TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
 {

@@ -1,10 +1,12 @@
 #include "TGameSettingsFile.h"
+#include "TGameScoresFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -98,6 +100,51 @@ TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
         ASSERT_TRUE(saved && saved->Box.HighScore >= last) << "kill " << kill << ": " << Read(Path);
         Settings.Box.HighScore = last = saved->Box.HighScore;
         ASSERT_EQ(Read(Path), "[Settings]\r\nValues=" + Settings.Format() + "\r\n\r\n");
+    }
+}
+
+// The folders made for the game's files are the player's alone; a damaged
+// scores file is kept as scores.bak before the next write, and one that
+// cannot be read is never written over.
+TEST_F(TGameSettingsFileTest, ScoresLoseNothingAndFoldersAreThePlayers)
+{
+    const std::string folder = Folder.path().toStdString() + "/";
+    constexpr auto Private = std::filesystem::perms::owner_all;
+    const std::string damaged = "Tolm Game scores 1\n1\t-5\t2026-12-07\tx\n";
+    TGameScores scores;
+    scores.Add(0, {"Mia", 5, "2026-12-07"});
+    EXPECT_TRUE(TGameScoresFile(folder + "data/tolm-game/scores").Save(scores));
+    TGameSettingsFile(folder + "config/tolm-game/Settings.ini").Save(Settings);
+    for (const char* made : {"data", "data/tolm-game", "config", "config/tolm-game"})
+        EXPECT_EQ(std::filesystem::status(folder + made).permissions(), Private) << made;
+    std::ofstream(folder + "scores") << damaged;
+    TGameScoresFile file(folder + "scores");
+    EXPECT_EQ(file.Load(), TGameScores());
+    EXPECT_TRUE(file.Save(scores) && file.Save(scores));
+    EXPECT_EQ(Read(folder + "scores.bak"), damaged);
+    EXPECT_EQ(TGameScoresFile(folder + "scores").Load().Format(), scores.Format());
+    TGameScoresFile unreadable(folder + "data"); // a folder: unreadable as a file, for root too
+    EXPECT_EQ(unreadable.Load(), TGameScores());
+    EXPECT_FALSE(unreadable.Save(scores));
+}
+
+// The scores, too, are whole after a save killed at any moment, and no older.
+TEST_F(TGameSettingsFileTest, ScoresSaveKilledAtAnyMomentLeavesAWholeFile)
+{
+    const std::string path = Path + ".scores";
+    TGameScoresFile(path).Save(*TGameScores::Parse("Tolm Game scores 1\n1\t1\t2026-12-07\tMia\n"));
+    for (int kill = 0, last = 1; kill < 300; ++kill) {
+        const pid_t saver = fork();
+        ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
+        if (saver == 0)
+            for (TGameScores scores;; TGameScoresFile(path).Save(scores)) // saves until killed
+                scores.Add(0, {"Mia", ++last, "2026-12-07"});
+        usleep(kill * 7919 % 5000);
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const auto saved = TGameScores::Parse(Read(path));
+        ASSERT_TRUE(saved && saved->Table(0).at(0).Score >= last) << "kill " << kill;
+        last = saved->Table(0)[0].Score;
     }
 }
 
