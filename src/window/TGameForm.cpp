@@ -283,23 +283,24 @@ void TGameForm::GameOver(const std::vector<int>& scores)
         ScoresFile.Save(Scores);
 }
 
-QString TGameForm::AskName(int players, int player) const
+QString TGameForm::AskName(int players, int player)
 {
-    static const std::array<const char*, 2> Keys = {"Player 1 (arrow keys)",
-                                                    "Player 2 (A, D, W and S keys)"};
+    constexpr std::array<const char*, 2> Keys = {"Player 1 (arrow keys)",
+                                                 "Player 2 (A, D, W and S keys)"};
     QString offered = QString::fromStdString(Scores.LastName);
     if (offered.isEmpty())
         offered = PlayerName();
-    QInputDialog box(const_cast<TGameForm*>(this));
+    QInputDialog box(this);
     box.setWindowTitle(Title());
     box.setLabelText((players == 2 ? QString::fromLatin1(Keys.at(player)) + "\n\n" : QString()) +
                      QStringLiteral("A score for the table of the best games.\n\nYour name:"));
     box.setTextValue(offered);
     if (auto* edit = box.findChild<QLineEdit*>())
         edit->setMaxLength(static_cast<int>(TGameScores::NameLength));
-    // Cancel keeps the score, with the name offered.
-    const QString name = box.exec() == QDialog::Accepted ? box.textValue().trimmed() : offered;
-    return QString::fromStdString(TGameScores::CleanName(name.toStdString()));
+    // Cancel, or no name at all, keeps the score with the name offered.
+    const QString name = box.exec() == QDialog::Accepted ? box.textValue().trimmed() : QString();
+    return QString::fromStdString(
+        TGameScores::CleanName((name.isEmpty() ? offered : name).toStdString()));
 }
 
 void TGameForm::ShowHighScores()

@@ -114,7 +114,7 @@ private:
     // is open.
     void AskNames();
     void GameOver(const std::vector<int>& scores);
-    QString AskName(int players, int player) const;
+    QString AskName(int players, int player);
     void ShowHighScores();
     QString HighScoresText() const;
     void LoadSettings();
