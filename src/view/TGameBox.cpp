@@ -135,7 +135,7 @@ void TGameBox::KeyDown(int keyCode)
 
 void TGameBox::TogglePause()
 {
-    if (FState != gbsOnePlayer && FState != gbsTwoPlayers)
+    if (!Playing())
         return;
     FPaused = !FPaused;
     Changed();
@@ -281,7 +281,8 @@ void TGameBox::TimerTick()
         Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
     // Outside a game most ticks change nothing, and drawing nothing new
     // would cost more than the tick itself.
-    if (Field->Map.DirtyCount() > 0 || StatusTexts() != ShownStatus) {
+    const std::string status = StatusTexts();
+    if (Field->Map.DirtyCount() > 0 || status != ShownStatus) {
         TGamePainterCanvas canvas(Picture, *Texts);
         Field->Draw(canvas, Sprites());
         // The game's message stays the rules' own, and shows again on resuming.
@@ -289,14 +290,14 @@ void TGameBox::TimerTick()
             TGameField::DrawStatusLine(canvas, StatusLeftText(), Field->StatusRightText());
         Unshown += canvas.Painted();
     }
-    if (Field->Over && (FState == gbsOnePlayer || FState == gbsTwoPlayers)) {
+    if (Field->Over && Playing()) {
         SetState(gbsGameOver);
         if (OnGameOver)
             OnGameOver(*this);
     }
     for (const auto& pad : Pads)
         pad->ClearPressed();
-    ShowChanges();
+    ShowChanges(status);
 }
 
 std::vector<int> TGameBox::GameScores() const
@@ -317,9 +318,13 @@ std::string TGameBox::StatusTexts() const
     return StatusLeftText() + '\n' + Field->StatusRightText();
 }
 
-void TGameBox::ShowChanges()
+bool TGameBox::Playing() const
 {
-    const std::string status = StatusTexts();
+    return FState == gbsOnePlayer || FState == gbsTwoPlayers;
+}
+
+void TGameBox::ShowChanges(const std::string& status)
+{
     if (status == ShownStatus) {
         const TRect& strip = Common::StatusRect;
         Unshown -= QRect(strip.Left, strip.Top, strip.Width(), strip.Height());
@@ -360,7 +365,7 @@ void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
     for (const TGameGamepadEvent& event : events) {
         if (event.Kind == gekStart) {
             // Start pauses a running game; with none, it starts one.
-            if (FState == gbsOnePlayer || FState == gbsTwoPlayers)
+            if (Playing())
                 TogglePause();
             else
                 NewGame(event.Value + 1);

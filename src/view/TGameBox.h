@@ -118,8 +118,11 @@ private:
     void HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events);
     void DrawInstructions(TGameCanvas& canvas);
     // Copies what was drawn into the picture since the last time to the
-    // screen, at once; the window system's own repaints copy it all.
-    void ShowChanges();
+    // screen, at once, the status line only when its texts differ from those
+    // shown; the window system's own repaints copy it all.
+    void ShowChanges(const std::string& status);
+    // A game runs: one started and not yet over.
+    bool Playing() const;
     // The status line's texts as the view shows them: "Paused" on the left
     // while paused, the game's message otherwise.
     std::string StatusLeftText() const;
