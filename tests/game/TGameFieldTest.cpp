@@ -40,7 +40,7 @@ TEST(TGameFieldTest, HowGamesEnd)
 
 // The status line as drawn, blanks included: text 19 high in the strip 24
 // high at 304 has its top at 306, and the scores end at its right edge.
-TEST(TGameFieldTest, StatusLine)
+TEST(TGameFieldTest, StatusLineAndItemsLeftLying)
 {
     for (const auto& [picture, message, left, right] :
          {std::tuple{"#1# ###", "Got a Stamp", " Got a Stamp", "Sc: 3  Hi: 12 "},
@@ -61,12 +61,9 @@ TEST(TGameFieldTest, StatusLine)
         EXPECT_EQ(canvas.Texts[1].X + TReplayCanvas::GlyphWidth * canvas.Texts[1].Text.size(),
                   336U);
     }
-}
 
-// What each item leaves behind on the tick its Life ends, and the units left
-// once the next pass has deleted the dead.
-TEST(TGameFieldTest, ItemsLeftLyingExpire)
-{
+    // What each item leaves behind on the tick its Life ends, and the units left
+    // once the next pass has deleted the dead.
     for (const auto& [item, after, units] :
          {std::tuple{'c', 's', 1U}, {'s', '#', 0U}, {'g', '.', 0U}}) {
         SCOPED_TRACE(item);

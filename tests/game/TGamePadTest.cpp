@@ -15,23 +15,20 @@ std::string List(const TGamePad& pad, int (TGamePad::*at)(int) const)
 
 TEST(TGamePadTest, HeldAndPressedKeysNewestFirst)
 {
-    struct TCase {
-        const char* Events;
-        const char* Held;
-        const char* Pressed;
-    };
-    for (const TCase& c : {
-             TCase{"LU", "20", "20"}, TCase{"LU|u", "0", ""},
-             TCase{"LR|L", "10", ""},   // the auto-repeat of a key held behind another
-             TCase{"RrDd", "", "31"},   // taps stay pressed until the tick
-             TCase{"RrDdR", "1", "13"}, // pressed again: back to the front, listed once
+    // Events, then the keys held and the keys pressed.
+    for (const auto& [events, held, pressed] : {
+             std::tuple{"LU", "20", "20"},
+             {"LU|u", "0", ""},
+             {"LR|L", "10", ""},   // the auto-repeat of a key held behind another
+             {"RrDd", "", "31"},   // taps stay pressed until the tick
+             {"RrDdR", "1", "13"}, // pressed again: back to the front, listed once
          }) {
-        SCOPED_TRACE(c.Events);
+        SCOPED_TRACE(events);
         TBoard board("# #");
-        board.Keys(c.Events);
+        board.Keys(events);
         board.Pads[0].KeyDown(Common::KeyTable[1][0]); // not its own: ignored
-        EXPECT_EQ(List(board.Pads[0], &TGamePad::HeldAt), c.Held);
-        EXPECT_EQ(List(board.Pads[0], &TGamePad::PressedAt), c.Pressed);
+        EXPECT_EQ(List(board.Pads[0], &TGamePad::HeldAt), held);
+        EXPECT_EQ(List(board.Pads[0], &TGamePad::PressedAt), pressed);
     }
 }
 

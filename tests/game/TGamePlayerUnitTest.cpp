@@ -16,7 +16,7 @@ using TMove = std::tuple<const char*, std::uint32_t, const char*, const char*, c
 // shuffled by swapping direction i with (draw mod 4), after the blink's draw:
 // seed 1 gives down, up, left, right; seed 4 right, up, down, left; seed 5
 // left, up, right, down.
-TEST(TGamePlayerUnitTest, ChoosesItsStep)
+TEST(TGamePlayerUnitTest, ChoosesItsStepAndTakesWhatItMeets)
 {
     const char* const wall = "##### #...# #.1## #...# #####";
     const char* const open = "##### #...# #.1.# #...# #####";
@@ -51,11 +51,8 @@ TEST(TGamePlayerUnitTest, ChoosesItsStep)
         EXPECT_EQ(board.Step(), heard ? TSounds{Collision} : TSounds{});
         EXPECT_EQ(board.Picture(), after);
     }
-}
 
-// A cake makes the trail one cell longer; the trail follows one cell behind.
-TEST(TGamePlayerUnitTest, ItemsGiveTheirEffect)
-{
+    // A cake makes the trail one cell longer; the trail follows one cell behind.
     TBoard board("######### #1csg...# #########");
     board.Head(0, "R");
     const std::vector<std::tuple<const char*, int, const char*, TSounds>> steps = {

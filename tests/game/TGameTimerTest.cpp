@@ -42,7 +42,7 @@ TTicks RunTimer(std::uint32_t start, int third)
 // strictly after its due time, start + k * 100. A late tick drops the due
 // times it overran, and the grid does not shift. A failing handler ends the
 // ticks without a word.
-TEST(TGameTimerTest, Ticks)
+TEST(TGameTimerTest, TicksKeepTheirGridAndEndWhenTerminated)
 {
     const TTicks onTime = {0, 101, 201, 301, 401, 501};
     for (const auto& [name, start, third, ticks] : {
@@ -61,12 +61,15 @@ TEST(TGameTimerTest, Ticks)
         EXPECT_NO_THROW(got = RunTimer(start, third));
         EXPECT_EQ(got, ticks);
     }
-}
 
-// Terminated while it waits, the timer ends within an interval and without
-// another tick, whether or not it has a handler.
-TEST(TGameTimerTest, TerminateWhileWaiting)
-{
+    // Terminated while it waits, the timer ends within an interval and without
+    // another tick, whether or not it has a handler; resumed twice, it runs once;
+    // never resumed, never.
+    {
+        TFakeClock clock(0);
+        TGameSynchronizer synchronizer;
+        const TGameTimer idle(synchronizer, clock, Interval, [](TGameTimer&) { FAIL(); });
+    }
     for (const bool handled : {true, false}) {
         TFakeClock clock(1000);
         TGameSynchronizer synchronizer;
@@ -78,6 +81,7 @@ TEST(TGameTimerTest, TerminateWhileWaiting)
             if (clock.Now() >= 1150)
                 timer.Terminate();
         };
+        timer.Resume();
         timer.Resume();
         timer.WaitFor();
         EXPECT_EQ(ticks, (handled ? TTicks{1000, 1101} : TTicks{}));

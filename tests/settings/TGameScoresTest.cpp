@@ -12,7 +12,7 @@ using namespace std::string_literals;
 
 // Scores added in turn to one table, and the table after them as score:turn,
 // the newest entry starred.
-TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnes)
+TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnesAndTheTextReadsBack)
 {
     const std::vector<std::pair<std::vector<int>, std::string>> cases = {
         {{0, -3}, ""},
@@ -33,12 +33,10 @@ TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnes)
         EXPECT_EQ(table, kept);
         EXPECT_TRUE(scores.Table(TGameScores::OnePlayer).empty());
     }
-}
 
-// Names keep no control characters and at most 32 characters; the text reads
-// back, and a text that is not of the game's writing is turned away whole.
-TEST(TGameScoresTest, TheTextReadsBackAndAnythingElseIsTurnedAway)
-{
+    // Names keep no control characters and at most 32 characters; the text
+    // reads back, and a text that is not of the game's writing is turned
+    // away whole.
     const std::string long33 = "Ännchen von Tharau ist's, die mir";
     EXPECT_EQ(TGameScores::CleanName("A\tb\r\nc\x7F\x1B[0m"), "Abc[0m");
     EXPECT_EQ(TGameScores::CleanName(long33), long33.substr(0, long33.size() - 1));

@@ -18,24 +18,6 @@ void PrintTo(const TGameSettings& settings, std::ostream* out)
 
 namespace {
 
-TEST(CommaTextTest, Split)
-{
-    const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
-        {"", {}},
-        {"a,b", {"a", "b"}},
-        {"a,b,", {"a", "b", ""}},
-        {",,", {"", "", ""}},
-        {" \t a , b ,c ", {"a", "b", "c"}},
-        {"a b", {"a", "b"}},
-        {R"("x, ""y""" ,z)", {R"(x, "y")", "z"}},
-        {"\"open", {"open"}},
-    };
-    for (const auto& [text, values] : cases) {
-        SCOPED_TRACE(testing::PrintToString(text));
-        EXPECT_EQ(CommaText::Split(text), values);
-    }
-}
-
 // The file, its Settings/Values ("?" for none), the file after writing "new" there.
 const std::vector<std::tuple<const char*, const char*, const char*>> IniCases = {
     {"", "?", "[Settings]\r\nValues=new\r\n\r\n"},
@@ -51,7 +33,7 @@ const std::vector<std::tuple<const char*, const char*, const char*>> IniCases = 
      "[Settings]\r\nA=1\r\nC=3\r\nValues=new\r\n\r\n[Other]\r\nB=2\r\n\r\n"},
 };
 
-TEST(TGameIniFileTest, ReadsAndRewritesSettingsValues)
+TEST(TGameIniFileTest, ReadsAndRewritesSettingsValuesThatSplitAtCommas)
 {
     for (const auto& [text, read, written] : IniCases) {
         SCOPED_TRACE(testing::PrintToString(text));
@@ -59,6 +41,21 @@ TEST(TGameIniFileTest, ReadsAndRewritesSettingsValues)
         EXPECT_EQ(file.ReadString("Settings", "Values", "?"), read);
         file.WriteString("Settings", "Values", "new");
         EXPECT_EQ(file.Text(), written);
+    }
+    // The values are apart by commas, each maybe quoted.
+    const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+        {"", {}},
+        {"a,b", {"a", "b"}},
+        {"a,b,", {"a", "b", ""}},
+        {",,", {"", "", ""}},
+        {" \t a , b ,c ", {"a", "b", "c"}},
+        {"a b", {"a", "b"}},
+        {R"("x, ""y""" ,z)", {R"(x, "y")", "z"}},
+        {"\"open", {"open"}},
+    };
+    for (const auto& [text, values] : cases) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        EXPECT_EQ(CommaText::Split(text), values);
     }
 }
 

@@ -33,7 +33,7 @@ protected:
 // does when it is deleted: the tick runs during the wait and the wait
 // returns. Repeated, with the stop coming after a different number of ticks
 // served by the event loop, so a race has chances to show.
-TEST(TGameQtSynchronizerTest, StoppingWhileATickIsPendingRunsItAndReturns)
+TEST(TGameQtSynchronizerTest, StoppingWhileATickIsPendingRunsItAndTicksGoOnInModalLoops)
 {
     for (int round = 0; round < 300; ++round) {
         TWatchedQtSynchronizer synchronizer;
@@ -54,12 +54,10 @@ TEST(TGameQtSynchronizerTest, StoppingWhileATickIsPendingRunsItAndReturns)
             QCoreApplication::processEvents();
         ASSERT_EQ(ticks, round % 3 + 1) << "round " << round;
     }
-}
 
-// A message box opened from a command that the main loop dispatches, as a
-// menu command opens one; the tick handler closes it after three ticks.
-TEST(TGameQtSynchronizerTest, TicksGoOnInsideModalLoops)
-{
+    // Ticks go on inside modal loops: a message box opened from a command
+    // that the main loop dispatches, as a menu command opens one; the tick
+    // handler closes it after three ticks.
     QMessageBox box(QMessageBox::Information, "Tolm Game", "Ticks go on behind this box.");
     TGameQtSynchronizer synchronizer;
     TGameSystemClock clock;

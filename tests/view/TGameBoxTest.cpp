@@ -36,7 +36,7 @@ protected:
     TGameBox Box;
 };
 
-TEST_F(TGameBoxTest, SpaceAndEnterStartAGameInEveryStateOtherPlayerCountsNone)
+TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
 {
     Box.ShowInstructions();
     const std::uint64_t before = Random::State();
@@ -52,12 +52,10 @@ TEST_F(TGameBoxTest, SpaceAndEnterStartAGameInEveryStateOtherPlayerCountsNone)
             EXPECT_EQ(Box.State(), gbsOnePlayer) << QTest::toString(key) << repeated;
         }
     }
-}
 
-// Auto-repeat arrives as release and press pairs; the pads must see one long
-// press. A key let go while the game was not active is released by the poll.
-TEST_F(TGameBoxTest, PadsSeeHeldKeysAndLoseThemWhenTheGameIsLeft)
-{
+    // Auto-repeat arrives as release and press pairs; the pads must see one
+    // long press. A key let go while the game was not active is released by
+    // the poll.
     Send(QEvent::KeyPress, Qt::Key_Left);
     Send(QEvent::KeyPress, Qt::Key_Right);
     Send(QEvent::KeyPress, Qt::Key_W);
@@ -118,8 +116,6 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
     EXPECT_NE(played(false), played(true));
 }
 
-// Each tick copies to the screen only what it changed; what the screen then
-// shows is what a whole repaint shows, at any size of the window.
 // Paused, a game does not step however long and whatever is pressed: on
 // resuming it goes on as if there had been no pause. A new game is unpaused.
 TEST_F(TGameBoxTest, APauseLeavesTheGameAsItWas)
@@ -145,7 +141,10 @@ TEST_F(TGameBoxTest, APauseLeavesTheGameAsItWas)
     EXPECT_FALSE(Box.Paused());
 }
 
-TEST_F(TGameBoxTest, TheScreenShowsThePictureAfterTicksOfChanges)
+// Each tick copies to the screen only what it changed; what the screen then
+// shows is what a whole repaint shows, at any size of the window. The
+// instructions screen is centred on the picture.
+TEST_F(TGameBoxTest, TheScreenShowsThePictureAndTheInstructionsAreCentred)
 {
     Box.show();
     for (const double scale : {1.0, 1.5, 2.0}) {
@@ -159,10 +158,8 @@ TEST_F(TGameBoxTest, TheScreenShowsThePictureAfterTicksOfChanges)
         }
         EXPECT_EQ(Box.screen()->grabWindow(Box.winId()).toImage(), Box.grab().toImage()) << scale;
     }
-}
 
-TEST_F(TGameBoxTest, InstructionsRingAndTextBlockAreCentred)
-{
+    // The instructions screen's ring of cakes starts at an angle drawn.
     Random::Seed(77);
     const int start = Random::DrawMod(360);
     Random::Seed(77);

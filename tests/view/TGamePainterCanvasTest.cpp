@@ -54,7 +54,7 @@ protected:
     TReplaySound Sound;
 };
 
-TEST_F(TGamePainterCanvasTest, EveryCellShowsGroundOrItsSpriteOverGround)
+TEST_F(TGamePainterCanvasTest, CellsShowTheirSpritesOverGroundAndTextsSitAtTheStripsEdges)
 {
     Picture.fill(Qt::black);
     Field.Start(2);
@@ -80,12 +80,9 @@ TEST_F(TGamePainterCanvasTest, EveryCellShowsGroundOrItsSpriteOverGround)
             ASSERT_EQ(Cell(x, y), SpriteOver(ImageOf(x, y), Ground)) << "cell " << x << "," << y;
         }
     }
-}
 
-// The message starts at the left edge and the scores end at the right one,
-// each centred in the strip by its own measured height.
-TEST_F(TGamePainterCanvasTest, StatusLineTextsSitAtTheEdgesOfTheStrip)
-{
+    // The message starts at the left edge of the status line and the scores
+    // end at the right one, each centred in the strip by its own height.
     const QFontMetrics metrics(TGamePainterCanvas::PictureFont());
     Field.Start(1);
     Field.HighScore = 12345;
