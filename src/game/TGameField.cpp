@@ -193,21 +193,26 @@ void TGameField::DrawCells(TGameCanvas& canvas, const TGameImageList& images)
 
 std::string TGameField::StatusLeftText() const
 {
-    return " " + Message;
+    return " " + Word(Message);
 }
 
 std::string TGameField::StatusRightText() const
 {
     switch (Players.size()) {
     case 1:
-        return "Sc: " + std::to_string(Players[0]->Score) + "  Hi: " + std::to_string(HighScore) +
-               " ";
+        return Word("Sc:") + " " + std::to_string(Players[0]->Score) + "  " + Word("Hi:") + " " +
+               std::to_string(HighScore) + " ";
     case 2:
-        return "P1: " + std::to_string(Players[0]->Score) +
-               "  P2: " + std::to_string(Players[1]->Score) + " ";
+        return Word("P1:") + " " + std::to_string(Players[0]->Score) + "  " + Word("P2:") + " " +
+               std::to_string(Players[1]->Score) + " ";
     default:
         return StatusLeftText() + " ";
     }
+}
+
+std::string TGameField::Word(const std::string& english) const
+{
+    return Translate ? Translate(english) : english;
 }
 
 void TGameField::DrawStatus(TGameCanvas& canvas)

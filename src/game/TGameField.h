@@ -7,6 +7,7 @@
 #include "TGameMap.h"
 #include "TGamePad.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ public:
     bool Over = true;
     // The latest event, shown on the status line.
     std::string Message;
+    // The status line's words in the player's language. The rules keep them
+    // in English, which is how they show without it.
+    std::function<std::string(const std::string&)> Translate;
 
 private:
     void Reset();
@@ -68,4 +72,5 @@ private:
     void UpdateHighScore();
     void DrawCells(TGameCanvas& canvas, const TGameImageList& images);
     void DrawStatus(TGameCanvas& canvas);
+    std::string Word(const std::string& english) const;
 };

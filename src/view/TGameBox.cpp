@@ -14,11 +14,13 @@
 #include "TGameTimer.h"
 #include "TGameX11Keyboard.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <numbers>
@@ -31,27 +33,57 @@ constexpr std::uint32_t TickInterval = 100;
 // The ring on the instructions screen is made of cakes.
 constexpr int CakeSprite = 30;
 
-const char* const InstructionsText = "Tolm Game - Instructions\r\n"
-                                     "\r\n"
-                                     "Get tolmkuchens and bring them\r\n"
-                                     "back home. One point per one.\r\n"
-                                     "\r\n"
-                                     "It is game over when there is no\r\n"
-                                     "way to go around the player.";
+// Lines break at LF alone, which translation files keep as plain text.
+//: Seven lines, the second and fifth empty, each at most 320 pixels wide in the game's
+//: bold 17-pixel Arial (some 34 characters).
+const char* const InstructionsText =
+    QT_TRANSLATE_NOOP("TGameBox", "Tolm Game - Instructions\n"
+                                  "\n"
+                                  "Get tolmkuchens and bring them\n"
+                                  "back home. One point per one.\n"
+                                  "\n"
+                                  "It is game over when there is no\n"
+                                  "way to go around the player.");
+
+// The rules' words. The rules keep them in English, as the replay tool's
+// traces show them; the view puts them in the player's language as it draws.
+constexpr std::array<const char*, 13> RuleWords = {
+    //: The status line's messages and labels. The longest message and the scores' text
+    //: ("Sc: 999  Hi: 999 ") share its 336 pixels in bold 17-pixel Arial: keep the
+    //: messages under some 180 pixels (about 20 characters).
+    QT_TRANSLATE_NOOP("TGameField", "Started"),
+    QT_TRANSLATE_NOOP("TGameField", "Got a Tolmkuchen"),
+    QT_TRANSLATE_NOOP("TGameField", "Got a Stamp"),
+    QT_TRANSLATE_NOOP("TGameField", "Got a Gelato"),
+    QT_TRANSLATE_NOOP("TGameField", "Back Home"),
+    QT_TRANSLATE_NOOP("TGameField", "Game Over"),
+    QT_TRANSLATE_NOOP("TGameField", "Both are Stuck"),
+    QT_TRANSLATE_NOOP("TGameField", "P1 is Stuck"),
+    QT_TRANSLATE_NOOP("TGameField", "P2 is Stuck"),
+    QT_TRANSLATE_NOOP("TGameField", "Sc:"),
+    QT_TRANSLATE_NOOP("TGameField", "Hi:"),
+    QT_TRANSLATE_NOOP("TGameField", "P1:"),
+    QT_TRANSLATE_NOOP("TGameField", "P2:"),
+};
 
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
     std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
-    }
     return lines;
 }
 
 } // namespace
+
+std::string TGameBox::RuleWord(const std::string& english)
+{
+    // Anything else the rules may show one day stays as they wrote it.
+    if (std::ranges::find(RuleWords, english) == RuleWords.end())
+        return english;
+    return QCoreApplication::translate("TGameField", english.c_str()).toStdString();
+}
 
 TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
 {
@@ -60,6 +92,7 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
     Timer = std::make_unique<TGameTimer>(Synchronizer, Clock, TickInterval,
                                          [this](TGameTimer&) { TimerTick(); });
     Field = std::make_unique<TGameField>(Common::FieldWidth, Common::FieldHeight);
+    Field->Translate = RuleWord;
     for (std::size_t i = 0; i < Pads.size(); ++i) {
         Pads[i] = std::make_unique<TGamePad>();
         Pads[i]->SetKeys(Common::KeyTable[i]);
@@ -310,7 +343,7 @@ std::vector<int> TGameBox::GameScores() const
 
 std::string TGameBox::StatusLeftText() const
 {
-    return FPaused ? " Paused" : Field->StatusLeftText();
+    return FPaused ? " " + tr("Paused").toStdString() : Field->StatusLeftText();
 }
 
 std::string TGameBox::StatusTexts() const
@@ -392,7 +425,7 @@ void TGameBox::DrawInstructions(TGameCanvas& canvas)
         canvas.DrawImage(Sprites(), Common::SpriteImage[CakeSprite], x - half, y - half);
     }
 
-    const std::vector<std::string> lines = SplitLines(InstructionsText);
+    const std::vector<std::string> lines = SplitLines(tr(InstructionsText).toStdString());
     TSize block;
     for (const std::string& line : lines) {
         const TSize extent = canvas.TextExtent(line);

@@ -13,6 +13,7 @@
 #include "TGameSystemClock.h"
 #include "TNotifyEvent.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -44,6 +45,8 @@ enum TGameBoxState : std::uint8_t {
 };
 
 class TGameBox : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TGameBox)
+
 public:
     // Seeds the generator, loads the sound effects beside the program and
     // starts the ticks, which the event loop of this thread serves.
@@ -53,6 +56,9 @@ public:
     ~TGameBox() override;
     TGameBox(const TGameBox&) = delete;
     TGameBox& operator=(const TGameBox&) = delete;
+
+    // A word of the rules' status line in the player's language.
+    static std::string RuleWord(const std::string& english);
 
     void ShowInstructions();
     // 1 or 2 players start a new game at once, unpaused; any other number

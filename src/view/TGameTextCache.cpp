@@ -15,7 +15,7 @@ const QStaticText& TGameTextCache::Layout(const std::string& text)
         return found->second;
     if (Texts.size() >= Capacity)
         Texts.clear();
-    QStaticText layout(QString::fromLatin1(text));
+    QStaticText layout(QString::fromUtf8(text));
     layout.setTextFormat(Qt::PlainText);
     layout.prepare(QTransform(), Font);
     return Texts.emplace(text, std::move(layout)).first->second;

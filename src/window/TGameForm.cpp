@@ -28,23 +28,18 @@
 namespace {
 
 const char* const GameTitle = "Tolm Game";
-const char* const TipsText = "[Controls]\r\n"
-                             "Player 1: Arrow keys\r\n"
-                             "Player 2: A, D, W and S keys\r\n"
-                             "\r\n"
-                             "[Tips]\r\n"
-                             "To start the game, press Space or Enter key.";
-const char* const AboutText = "Tolm Game\r\n"
-                              "Version " TOLM_VERSION "\r\n"
-                              "\r\n"
-                              "Bring the cakes home before they go stale.";
-
-// Texts keep the game's CR LF line breaks; a message box breaks at LF.
-QString BoxText(const QString& text)
-{
-    QString lines = text;
-    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
+const char* const TipsText =
+    QT_TRANSLATE_NOOP("TGameForm", "[Controls]\n"
+                                   "Player 1: Arrow keys\n"
+                                   "Player 2: A, D, W and S keys\n"
+                                   "\n"
+                                   "[Tips]\n"
+                                   "To start the game, press Space or Enter key.");
+const char* const AboutText =
+    QT_TRANSLATE_NOOP("TGameForm", "Tolm Game\n"
+                                   "Version %1\n"
+                                   "\n"
+                                   "Bring the cakes home before they go stale.");
 
 QString Title()
 {
@@ -111,49 +106,58 @@ TGameSettingsPlace TGameForm::SettingsPlace()
     return TGameSettingsFile::PlayerPlace();
 }
 
-std::string TGameForm::HelpFileName()
+std::string TGameForm::HelpFileName(const std::string& language)
 {
-    return Common::ProgramFolder() + "Help/index.html";
+    const std::string folder = Common::ProgramFolder() + "Help/";
+    const std::string page = folder + "index." + language + ".html";
+    return !language.empty() && QFileInfo::exists(QString::fromStdString(page))
+               ? page
+               : folder + "index.html";
 }
 
 void TGameForm::CreateMenus()
 {
-    AddMenuRows(*menuBar(),
-                {
-                    {0, &TGameForm::Game_MenuItem, "&Game"},
-                    {1, &TGameForm::New1Player_MenuItem, "&New - 1 Player", Qt::Key_F2},
-                    {1, &TGameForm::New2Players_MenuItem, "Ne&w - 2 Players", Qt::Key_F3},
-                    {1, &TGameForm::Pause_MenuItem, "&Pause", Qt::Key_P},
-                    {1, &TGameForm::HighScores_MenuItem, "&High Scores...", Qt::CTRL | Qt::Key_H},
-                    {1, &TGameForm::N1, "-"},
-                    {1, &TGameForm::Status_MenuItem, "&Status...", Qt::Key_F4},
-                    {1, &TGameForm::Options_MenuItem, "&Options"},
-                    {2, &TGameForm::ClearHighScore_MenuItem, "&Clear High-Score...", Qt::Key_F5},
-                    {2, &TGameForm::BusyGame_MenuItem, "&Busy Game"},
-                    {2, &TGameForm::N6, "-"},
-                    {2, &TGameForm::Sizable_MenuItem, "&Sizable"},
-                    {2, &TGameForm::ResizeTo100_MenuItem, "&Resize to 100%"},
-                    {2, &TGameForm::ResizeTo150_MenuItem, "R&esize to 150%"},
-                    {2, &TGameForm::ResizeTo200_MenuItem, "Resi&ze to 200%"},
-                    {2, &TGameForm::LastPosition_MenuItem, "&Last Position"},
-                    {2, &TGameForm::Sound_MenuItem, "S&ound"},
-                    {2, &TGameForm::N5, "-"},
-                    {2, &TGameForm::Default_MenuItem, "De&fault..."},
-                    {1, &TGameForm::N2, "-"},
-                    {1, &TGameForm::Exit_MenuItem, "E&xit"},
-                    {0, &TGameForm::Help1_MenuItem, "&Help"},
-                    {1, &TGameForm::Help2_MenuItem, "&Help", Qt::Key_F1},
-                    {1, &TGameForm::Tips_MenuItem, "&Tips..."},
-                    {1, &TGameForm::N3, "-"},
-                    {1, &TGameForm::About_MenuItem, "&About..."},
-                });
+    AddMenuRows(
+        *menuBar(),
+        {
+            //: & marks the access key: one in each caption, none twice in one menu.
+            {0, &TGameForm::Game_MenuItem, QT_TR_NOOP("&Game")},
+            {1, &TGameForm::New1Player_MenuItem, QT_TR_NOOP("&New - 1 Player"), Qt::Key_F2},
+            {1, &TGameForm::New2Players_MenuItem, QT_TR_NOOP("Ne&w - 2 Players"), Qt::Key_F3},
+            {1, &TGameForm::Pause_MenuItem, QT_TR_NOOP("&Pause"), Qt::Key_P},
+            {1, &TGameForm::HighScores_MenuItem, QT_TR_NOOP("&High Scores..."),
+             Qt::CTRL | Qt::Key_H},
+            {1, &TGameForm::N1, "-"},
+            {1, &TGameForm::Status_MenuItem, QT_TR_NOOP("&Status..."), Qt::Key_F4},
+            {1, &TGameForm::Options_MenuItem, QT_TR_NOOP("&Options")},
+            {2, &TGameForm::ClearHighScore_MenuItem, QT_TR_NOOP("&Clear High-Score..."),
+             Qt::Key_F5},
+            {2, &TGameForm::BusyGame_MenuItem, QT_TR_NOOP("&Busy Game")},
+            {2, &TGameForm::N6, "-"},
+            {2, &TGameForm::Sizable_MenuItem, QT_TR_NOOP("&Sizable")},
+            {2, &TGameForm::ResizeTo100_MenuItem, QT_TR_NOOP("&Resize to 100%")},
+            {2, &TGameForm::ResizeTo150_MenuItem, QT_TR_NOOP("R&esize to 150%")},
+            {2, &TGameForm::ResizeTo200_MenuItem, QT_TR_NOOP("Resi&ze to 200%")},
+            {2, &TGameForm::LastPosition_MenuItem, QT_TR_NOOP("&Last Position")},
+            {2, &TGameForm::Sound_MenuItem, QT_TR_NOOP("S&ound")},
+            {2, &TGameForm::N5, "-"},
+            {2, &TGameForm::Default_MenuItem, QT_TR_NOOP("De&fault...")},
+            {1, &TGameForm::N2, "-"},
+            {1, &TGameForm::Exit_MenuItem, QT_TR_NOOP("E&xit")},
+            {0, &TGameForm::Help1_MenuItem, QT_TR_NOOP("&Help")},
+            {1, &TGameForm::Help2_MenuItem, QT_TR_NOOP("&Help"), Qt::Key_F1},
+            {1, &TGameForm::Tips_MenuItem, QT_TR_NOOP("&Tips...")},
+            {1, &TGameForm::N3, "-"},
+            {1, &TGameForm::About_MenuItem, QT_TR_NOOP("&About...")},
+        });
     PopupMenu1 = new QMenu(this);
-    AddMenuRows(*PopupMenu1, {
-                                 {0, &TGameForm::New1PlayerP_MenuItem, "&New - 1 Player"},
-                                 {0, &TGameForm::New2PlayersP_MenuItem, "Ne&w - 2 Players"},
-                                 {0, &TGameForm::N4, "-"},
-                                 {0, &TGameForm::StatusP_MenuItem, "&Status..."},
-                             });
+    AddMenuRows(*PopupMenu1,
+                {
+                    {0, &TGameForm::New1PlayerP_MenuItem, QT_TR_NOOP("&New - 1 Player")},
+                    {0, &TGameForm::New2PlayersP_MenuItem, QT_TR_NOOP("Ne&w - 2 Players")},
+                    {0, &TGameForm::N4, "-"},
+                    {0, &TGameForm::StatusP_MenuItem, QT_TR_NOOP("&Status...")},
+                });
     for (QAction* item : {Pause_MenuItem, BusyGame_MenuItem, Sizable_MenuItem,
                           LastPosition_MenuItem, Sound_MenuItem})
         item->setCheckable(true);
@@ -171,7 +175,7 @@ void TGameForm::AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows)
         const bool opensSubmenu = row + 1 != rows.end() && (row + 1)->Depth > row->Depth;
         QAction* item = nullptr;
         if (opensSubmenu) {
-            auto* menu = new QMenu(QString::fromLatin1(row->Caption), this);
+            auto* menu = new QMenu(tr(row->Caption), this);
             item = menu->menuAction();
             parents.resize(static_cast<std::size_t>(row->Depth) + 1);
             parents.push_back(menu);
@@ -179,7 +183,7 @@ void TGameForm::AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows)
             item = new QAction(this);
             item->setSeparator(true);
         } else {
-            item = new QAction(QString::fromLatin1(row->Caption), this);
+            item = new QAction(tr(row->Caption), this);
             item->setShortcut(row->Shortcut);
             connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
         }
@@ -200,10 +204,10 @@ void TGameForm::MenuItemClick(QObject* sender)
     } else if (sender == HighScores_MenuItem) {
         ShowHighScores();
     } else if (sender == Status_MenuItem) {
-        Inform(QStringLiteral("High-Score: %1").arg(GameBox->GetOptions().HighScore), "Status");
+        Inform(tr("High-Score: %1").arg(GameBox->GetOptions().HighScore), tr("Status"));
     } else if (sender == ClearHighScore_MenuItem) {
         TGameBoxOptions options = GameBox->GetOptions();
-        if (Confirm("Clearing high-score.\r\n\r\nSure?")) {
+        if (Confirm(tr("Clearing high-score.\n\nSure?"))) {
             options.HighScore = 0;
             GameBox->SetOptions(options);
         }
@@ -226,18 +230,17 @@ void TGameForm::MenuItemClick(QObject* sender)
     } else if (sender == ResizeTo200_MenuItem) {
         ResizeTo(200);
     } else if (sender == Default_MenuItem) {
-        if (Confirm(
-                "Applying default settings.\r\n\r\nHigh-score will not be cleared.\r\n\r\nSure?"))
+        if (Confirm(tr("Applying default settings.\n\nHigh-score will not be cleared.\n\nSure?")))
             ApplyDefaults();
     } else if (sender == Exit_MenuItem) {
         close();
     } else if (sender == Help2_MenuItem) {
-        if (Confirm("Opening a help file in HTML format.\r\n\r\nSure?"))
+        if (Confirm(tr("Opening a help file in HTML format.\n\nSure?")))
             OpenHelp();
     } else if (sender == Tips_MenuItem) {
-        Inform(QString::fromLatin1(TipsText), "Tips");
+        Inform(tr(TipsText), tr("Tips"));
     } else if (sender == About_MenuItem) {
-        Inform(QString::fromLatin1(AboutText), "About");
+        Inform(tr(AboutText).arg(QStringLiteral(TOLM_VERSION)), tr("About"));
     } else if (sender == New1PlayerP_MenuItem) {
         New1Player_MenuItem->trigger();
     } else if (sender == New2PlayersP_MenuItem) {
@@ -285,15 +288,15 @@ void TGameForm::GameOver(const std::vector<int>& scores)
 
 QString TGameForm::AskName(int players, int player)
 {
-    constexpr std::array<const char*, 2> Keys = {"Player 1 (arrow keys)",
-                                                 "Player 2 (A, D, W and S keys)"};
+    const std::array<QString, 2> keys = {tr("Player 1 (arrow keys)"),
+                                         tr("Player 2 (A, D, W and S keys)")};
     QString offered = QString::fromStdString(Scores.LastName);
     if (offered.isEmpty())
         offered = PlayerName();
     QInputDialog box(this);
     box.setWindowTitle(Title());
-    box.setLabelText((players == 2 ? QString::fromLatin1(Keys.at(player)) + "\n\n" : QString()) +
-                     QStringLiteral("A score for the table of the best games.\n\nYour name:"));
+    box.setLabelText((players == 2 ? keys.at(player) + "\n\n" : QString()) +
+                     tr("A score for the table of the best games.\n\nYour name:"));
     box.setTextValue(offered);
     if (auto* edit = box.findChild<QLineEdit*>())
         edit->setMaxLength(static_cast<int>(TGameScores::NameLength));
@@ -306,9 +309,9 @@ QString TGameForm::AskName(int players, int player)
 void TGameForm::ShowHighScores()
 {
     QMessageBox box(QMessageBox::NoIcon, Title(), HighScoresText(), QMessageBox::Ok, this);
-    QPushButton* clear = box.addButton(QStringLiteral("Clear..."), QMessageBox::ActionRole);
+    QPushButton* clear = box.addButton(tr("Clear..."), QMessageBox::ActionRole);
     box.exec();
-    if (box.clickedButton() == clear && Confirm("Clearing the high-score tables.\r\n\r\nSure?")) {
+    if (box.clickedButton() == clear && Confirm(tr("Clearing the high-score tables.\n\nSure?"))) {
         Scores.Clear();
         ScoresFile.Save(Scores);
     }
@@ -318,11 +321,11 @@ QString TGameForm::HighScoresText() const
 {
     QString text;
     for (const int table : {TGameScores::OnePlayer, TGameScores::TwoPlayers}) {
-        text += table == TGameScores::OnePlayer ? QStringLiteral("<p><b>One player</b></p>")
-                                                : QStringLiteral("<p><b>Two players</b></p>");
+        text += QStringLiteral("<p><b>%1</b></p>")
+                    .arg(table == TGameScores::OnePlayer ? tr("One player") : tr("Two players"));
         const auto& entries = Scores.Table(table);
         if (entries.empty())
-            text += QStringLiteral("<p>No games yet.</p>");
+            text += QStringLiteral("<p>%1</p>").arg(tr("No games yet."));
         text += QStringLiteral("<table cellspacing=\"4\">");
         for (std::size_t place = 0; place < entries.size(); ++place) {
             const bool newest = Scores.Newest == std::pair(table, place);
@@ -332,7 +335,7 @@ QString TGameForm::HighScoresText() const
                         .arg(QString::fromStdString(entries[place].Name).toHtmlEscaped())
                         .arg(entries[place].Score)
                         .arg(QString::fromStdString(entries[place].Date))
-                        .arg(newest ? QStringLiteral("&lt; new") : QString());
+                        .arg(newest ? tr("< new").toHtmlEscaped() : QString());
         }
         text += QStringLiteral("</table>");
     }
@@ -438,17 +441,16 @@ bool TGameForm::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool TGameForm::Confirm(const char* text)
+bool TGameForm::Confirm(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, Title(), BoxText(QString::fromLatin1(text)),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::Ok | QMessageBox::Cancel,
+                    this);
     return box.exec() == QMessageBox::Ok;
 }
 
-void TGameForm::Inform(const QString& text, const char* caption)
+void TGameForm::Inform(const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(caption), BoxText(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -459,8 +461,8 @@ void TGameForm::OpenHelp()
     const QString page = QString::fromStdString(FHelpFileName);
     if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         return;
-    QMessageBox box(QMessageBox::Warning, Title(),
-                    QStringLiteral("Failed to open the file: ") + page, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, Title(), tr("Failed to open the file: %1").arg(page),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -9,6 +9,7 @@
 #include "TGameSettingsFile.h"
 #include "TGameSpriteList.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -21,10 +22,12 @@ class QMenu;
 class TGameBox;
 
 class TGameForm : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(TGameForm)
+
 public:
     // settings names the settings file, helpFileName is a full path,
     // scoresPath names the scores file; the game passes SettingsPlace(),
-    // HelpFileName() and TGameScoresFile::PlayerPath().
+    // HelpFileName(its language) and TGameScoresFile::PlayerPath().
     TGameForm(const TGameSettingsPlace& settings, std::string helpFileName,
               const std::string& scoresPath);
     // Shuts the view down, saves the settings, then deletes the view.
@@ -32,9 +35,10 @@ public:
     TGameForm(const TGameForm&) = delete;
     TGameForm& operator=(const TGameForm&) = delete;
 
-    // This player's settings file, and "Help/index.html" beside the program.
+    // This player's settings file, and "Help/index.html" beside the program,
+    // or the page in the language named ("index.de.html") where there is one.
     static TGameSettingsPlace SettingsPlace();
-    static std::string HelpFileName();
+    static std::string HelpFileName(const std::string& language = {});
 
     TGameFormOptions GetOptions() const { return Options; }
     // Equal options change nothing; others are copied, then OptionsChange.
@@ -107,8 +111,8 @@ private:
     void GameBoxChange();
     void SetFrame(bool sizable);
     // The texts of a message box. Returns whether it was confirmed with OK.
-    bool Confirm(const char* text);
-    void Inform(const QString& text, const char* caption);
+    bool Confirm(const QString& text);
+    void Inform(const QString& text, const QString& caption);
     void OpenHelp();
     // Asks for the names of the games ended, once no other box of the game
     // is open.

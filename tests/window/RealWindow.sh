@@ -19,6 +19,8 @@ fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
 now() { echo "${EPOCHREALTIME/[.,]/}"; } # microseconds, whatever the locale's decimal point
 until_ok() { local end=$((SECONDS + 20)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.2; done; }
 export SDL_AUDIODRIVER=dummy PULSE_SERVER=unix:/dev/null XDG_RUNTIME_DIR=$dir/runtime XDG_DATA_HOME=$dir/data
+export LANGUAGE=en # the texts the checks expect; lang LANGUAGE chooses another for the next start
+step_lang() { export LANGUAGE=$1; }
 
 if [ "$server" = x11 ]; then
     # No auto-repeat within a test: a key held down sends its press alone. No

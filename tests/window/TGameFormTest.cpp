@@ -53,12 +53,6 @@ TBoxSeen Answer(QAction* item, QMessageBox::StandardButton button = QMessageBox:
 
 class TGameFormTest : public ::testing::Test {
 protected:
-    void WriteSettings(const char* text)
-    {
-        QFile file(Folder.filePath("Settings.ini"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
     std::unique_ptr<TGameForm> Open(const std::string& help = TGameForm::HelpFileName())
     {
         const TGameSettingsPlace place{Folder.filePath("Settings.ini").toStdString(), ""};
@@ -126,6 +120,10 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_EQ(Answer(form->StatusP_MenuItem).Text, "High-Score: 9");
     Answer(form->ClearHighScore_MenuItem);
     EXPECT_EQ(Answer(form->StatusP_MenuItem).Text, "High-Score: 0");
+    // The secondary button anywhere opens the context menu.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(form->GameBox, &click);
+    EXPECT_TRUE(form->PopupMenu1->isVisible());
 }
 
 TEST_F(TGameFormTest, ResizingKeepsTheClientAreaWhateverTheFrame)
@@ -144,29 +142,22 @@ TEST_F(TGameFormTest, ResizingKeepsTheClientAreaWhateverTheFrame)
     }
 }
 
-TEST_F(TGameFormTest, HelpOpensThePageOrSaysWhichFileIsMissing)
+TEST_F(TGameFormTest, HelpOpensThePageInTheLanguageOrSaysWhichFileIsMissing)
 {
     // Stands in for the desktop's opener: any object with a slot that takes
     // a URL serves, and a text browser remembers the last one.
     QTextBrowser opener;
     QDesktopServices::setUrlHandler("file", &opener, "setSource");
-    Answer(Open()->Help2_MenuItem);
-    EXPECT_EQ(opener.source().toLocalFile().toStdString(), TGameForm::HelpFileName());
+    for (const std::string language : {"", "pt_BR", "xx"}) { // the page in the language, if any
+        Answer(Open(TGameForm::HelpFileName(language))->Help2_MenuItem);
+        EXPECT_EQ(opener.source().fileName(),
+                  language == "pt_BR" ? "index.pt_BR.html" : "index.html");
+    }
     const std::string missing = Folder.filePath("Help/index.html").toStdString();
     const TBoxSeen seen = Answer(Open(missing)->Help2_MenuItem);
     QDesktopServices::unsetUrlHandler("file");
     EXPECT_EQ(seen.Text.toStdString(), "Failed to open the file: " + missing);
     EXPECT_EQ(seen.Icon, QMessageBox::Warning);
-}
-
-// The secondary button anywhere opens the context menu. (That the view
-// hears keys through the window the real-window tests show.)
-TEST_F(TGameFormTest, TheRightButtonOpensTheContextMenu)
-{
-    const auto form = Open();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(form->GameBox, &click);
-    EXPECT_TRUE(form->PopupMenu1->isVisible());
 }
 
 // Sizes and positions as read, except a position off every screen and a
@@ -182,7 +173,10 @@ TEST_F(TGameFormTest, SettingsAreAppliedAtStart)
     };
     for (const auto& [values, options, client, at, moved] : cases) {
         SCOPED_TRACE(values);
-        WriteSettings(("[Settings]\nValues=" + std::string(values)).c_str());
+        QFile file(Folder.filePath("Settings.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Settings]\nValues=") + values);
+        file.close();
         const auto form = Open();
         EXPECT_EQ(form->GetOptions(), options);
         EXPECT_EQ(form->GameBox->GetOptions().HighScore, 7);
