@@ -29,7 +29,7 @@ n’a plus aucune case libre autour.</translation>
     <name>TGameField</name>
     <message>
         <source>Started</source>
-        <extracomment>The status line&apos;s messages and labels. The longest message and the scores&apos; text (&quot;Sc: 999 Hi: 999 &quot;) share its 336 pixels in bold 17-pixel Arial: keep the messages under some 180 pixels (about 20 characters).</extracomment>
+        <extracomment>The status line&apos;s messages and labels. The longest message and the scores with three digits each share its 336 pixels in bold 17-pixel Arial: keep the messages under some 180 pixels (about 20 characters), the labels to 2-4 characters.</extracomment>
         <translation>Partie lancée</translation>
     </message>
     <message>
@@ -91,8 +91,8 @@ Player 2: A, D, W and S keys
 [Tips]
 To start the game, press Space or Enter key.</source>
         <translation>[Commandes]
-Joueur 1 : touches fléchées
-Joueur 2 : touches A, D, W et S
+Joueur 1&#xa0;: touches fléchées
+Joueur 2&#xa0;: touches A, D, W et S
 
 [Conseils]
 Pour lancer la partie, appuyez sur Espace ou Entrée.</translation>
@@ -190,7 +190,7 @@ Rapportez les tolmkuchens à la maison avant qu’ils ne soient rassis.</transla
     </message>
     <message>
         <source>High-Score: %1</source>
-        <translation>Record : %1</translation>
+        <translation>Record&#xa0;: %1</translation>
     </message>
     <message>
         <source>Status</source>
@@ -202,7 +202,7 @@ Rapportez les tolmkuchens à la maison avant qu’ils ne soient rassis.</transla
 Sure?</source>
         <translation>Le record va être effacé.
 
-Vous confirmez ?</translation>
+Vous confirmez&#xa0;?</translation>
     </message>
     <message>
         <source>Applying default settings.
@@ -214,7 +214,7 @@ Sure?</source>
 
 Le record ne sera pas effacé.
 
-Vous confirmez ?</translation>
+Vous confirmez&#xa0;?</translation>
     </message>
     <message>
         <source>Opening a help file in HTML format.
@@ -222,7 +222,7 @@ Vous confirmez ?</translation>
 Sure?</source>
         <translation>Ouverture d’un fichier d’aide au format HTML.
 
-Vous confirmez ?</translation>
+Vous confirmez&#xa0;?</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -246,7 +246,7 @@ Vous confirmez ?</translation>
 Your name:</source>
         <translation>Un score pour le tableau des meilleures parties.
 
-Votre nom :</translation>
+Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Clear...</source>
@@ -258,7 +258,7 @@ Votre nom :</translation>
 Sure?</source>
         <translation>Les tableaux des records vont être effacés.
 
-Vous confirmez ?</translation>
+Vous confirmez&#xa0;?</translation>
     </message>
     <message>
         <source>One player</source>
@@ -278,7 +278,7 @@ Vous confirmez ?</translation>
     </message>
     <message>
         <source>Failed to open the file: %1</source>
-        <translation>Impossible d’ouvrir le fichier : %1</translation>
+        <translation>Impossible d’ouvrir le fichier&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

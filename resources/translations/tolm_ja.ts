@@ -29,7 +29,7 @@ way to go around the player.</source>
     <name>TGameField</name>
     <message>
         <source>Started</source>
-        <extracomment>The status line&apos;s messages and labels. The longest message and the scores&apos; text (&quot;Sc: 999 Hi: 999 &quot;) share its 336 pixels in bold 17-pixel Arial: keep the messages under some 180 pixels (about 20 characters).</extracomment>
+        <extracomment>The status line&apos;s messages and labels. The longest message and the scores with three digits each share its 336 pixels in bold 17-pixel Arial: keep the messages under some 180 pixels (about 20 characters), the labels to 2-4 characters.</extracomment>
         <translation>スタート</translation>
     </message>
     <message>

@@ -45,12 +45,13 @@ const char* const InstructionsText =
                                   "It is game over when there is no\n"
                                   "way to go around the player.");
 
-// The rules' words. The rules keep them in English, as the replay tool's
-// traces show them; the view puts them in the player's language as it draws.
-constexpr std::array<const char*, 13> RuleWords = {
-    //: The status line's messages and labels. The longest message and the scores' text
-    //: ("Sc: 999  Hi: 999 ") share its 336 pixels in bold 17-pixel Arial: keep the
-    //: messages under some 180 pixels (about 20 characters).
+// The rules' words, listed here for lupdate to find. The rules keep them in
+// English, as the replay tool's traces show them; the view puts them in the
+// player's language as it draws (RuleWord).
+[[maybe_unused]] constexpr std::array<const char*, 13> RuleWords = {
+    //: The status line's messages and labels. The longest message and the scores with
+    //: three digits each share its 336 pixels in bold 17-pixel Arial: keep the messages
+    //: under some 180 pixels (about 20 characters), the labels to 2-4 characters.
     QT_TRANSLATE_NOOP("TGameField", "Started"),
     QT_TRANSLATE_NOOP("TGameField", "Got a Tolmkuchen"),
     QT_TRANSLATE_NOOP("TGameField", "Got a Stamp"),
@@ -79,9 +80,6 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 std::string TGameBox::RuleWord(const std::string& english)
 {
-    // Anything else the rules may show one day stays as they wrote it.
-    if (std::ranges::find(RuleWords, english) == RuleWords.end())
-        return english;
     return QCoreApplication::translate("TGameField", english.c_str()).toStdString();
 }
 

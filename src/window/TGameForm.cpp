@@ -322,10 +322,11 @@ QString TGameForm::HighScoresText() const
     QString text;
     for (const int table : {TGameScores::OnePlayer, TGameScores::TwoPlayers}) {
         text += QStringLiteral("<p><b>%1</b></p>")
-                    .arg(table == TGameScores::OnePlayer ? tr("One player") : tr("Two players"));
+                    .arg((table == TGameScores::OnePlayer ? tr("One player") : tr("Two players"))
+                             .toHtmlEscaped());
         const auto& entries = Scores.Table(table);
         if (entries.empty())
-            text += QStringLiteral("<p>%1</p>").arg(tr("No games yet."));
+            text += QStringLiteral("<p>%1</p>").arg(tr("No games yet.").toHtmlEscaped());
         text += QStringLiteral("<table cellspacing=\"4\">");
         for (std::size_t place = 0; place < entries.size(); ++place) {
             const bool newest = Scores.Newest == std::pair(table, place);

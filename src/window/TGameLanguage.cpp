@@ -5,7 +5,8 @@
 
 namespace {
 
-// Where the translations are built into the program.
+// qt_add_translations builds the translations into the program's resources
+// under this prefix.
 const char* const Folder = ":/i18n/";
 
 // The names a desktop's language may be found under, the closest first:

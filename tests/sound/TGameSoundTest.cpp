@@ -221,6 +221,7 @@ TEST_P(TGameSoundPlaybackTest, WhileTheOutputOpensAndOnceItHasOpened)
         Open();
     }
     // A server that goes away leaves the player silent, and nothing waits for it.
+    Tone('A', LongSeconds);
     Sound->Load({Scratch.Folder + "A.wav"});
     Sound->Play(0);
     Server.reset(); // a no-op for the card

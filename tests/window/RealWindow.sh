@@ -5,9 +5,10 @@
 # Usage: RealWindow.sh TABLE x11|wayland TEST PROGRAM_FOLDER SCRATCH_FOLDER
 set -euo pipefail
 table=$1 server=$2 test=$3 bin=$4 dir=$5
-# The caller's own desktop, platform or scale never reaches the game.
+# The caller's own desktop, platform, scale or language never reaches the game: it speaks English, whose
+# texts the checks expect, until a step "lang LANGUAGE" chooses another for the next start.
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DISPLAY \
-      WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK
+      WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP SWAYSOCK && export LANGUAGE=en
 needs=(Xvfb xdotool xte xwininfo xprop xmessage setxkbmap) && [ "$server" = x11 ] || needs=(sway swaymsg wtype grim jq)
 skip() { echo "skipped: $*"; exit 77; }
 type -P "${needs[@]}" >/dev/null || skip "this needs ${needs[*]}"
@@ -19,8 +20,6 @@ fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
 now() { echo "${EPOCHREALTIME/[.,]/}"; } # microseconds, whatever the locale's decimal point
 until_ok() { local end=$((SECONDS + 20)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.2; done; }
 export SDL_AUDIODRIVER=dummy PULSE_SERVER=unix:/dev/null XDG_RUNTIME_DIR=$dir/runtime XDG_DATA_HOME=$dir/data
-export LANGUAGE=en # the texts the checks expect; lang LANGUAGE chooses another for the next start
-step_lang() { export LANGUAGE=$1; }
 
 if [ "$server" = x11 ]; then
     # No auto-repeat within a test: a key held down sends its press alone. No
@@ -103,6 +102,7 @@ menu_bar() { menu=0 && snap start && menu=$(convert "$png" -crop "1x60+$((WIDTH 
 # keys: each key goes down and up, with time for a menu to open between them.
 step_keys() { since=$(now) && press "$@"; sleep 0.3; }
 step_sleep() { sleep "$1"; }
+step_lang() { export LANGUAGE=$1; }
 step_window() { until_ok visible "$1" >/dev/null || fail "no window $1"; since=$(now) && focus "$(visible "$1")"; }
 # A check_ step is a state to reach: it is tried until it holds, for 20 s
 # (until_ok), and says in $why what it found when it never does.

@@ -2,6 +2,7 @@
 // boxes answered, the check marks, the sizes, the help page, the error box
 // and the settings applied at start.
 #include "TGameForm.h"
+#include "Common.h"
 #include "TGameApplication.h"
 #include "TGameBox.h"
 
@@ -150,8 +151,9 @@ TEST_F(TGameFormTest, HelpOpensThePageInTheLanguageOrSaysWhichFileIsMissing)
     QDesktopServices::setUrlHandler("file", &opener, "setSource");
     for (const std::string language : {"", "pt_BR", "xx"}) { // the page in the language, if any
         Answer(Open(TGameForm::HelpFileName(language))->Help2_MenuItem);
-        EXPECT_EQ(opener.source().fileName(),
-                  language == "pt_BR" ? "index.pt_BR.html" : "index.html");
+        EXPECT_EQ(opener.source().toLocalFile().toStdString(),
+                  Common::ProgramFolder() +
+                      (language == "pt_BR" ? "Help/index.pt_BR.html" : "Help/index.html"));
     }
     const std::string missing = Folder.filePath("Help/index.html").toStdString();
     const TBoxSeen seen = Answer(Open(missing)->Help2_MenuItem);

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,36 +77,27 @@ TEST_F(TGameSettingsFileTest, SavesLoadBackABadFileIsKeptBesideAFailedOneChanges
 }
 
 // A save killed at any moment leaves the file it replaces or the one it
-// writes, whole: never a part of one, never an older one. The settings, then
-// the scores, each saved with a growing number until killed.
+// writes, whole: never a part of one, never an older one.
 TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
 {
-    const std::string scores = Path + ".scores";
-    const std::vector<std::pair<std::function<void(int)>, std::function<int()>>> files = {
-        {[&](int n) { Settings.Box.HighScore = n, TGameSettingsFile(Path).Save(Settings); },
-         [&] { return TGameSettingsFile(Path).Load().value_or(TGameSettings()).Box.HighScore; }},
-        {[&](int n) {
-             TGameScores table;
-             table.Add(0, {"Mia", n, "2026-12-07"});
-             TGameScoresFile(scores).Save(table);
-         },
-         [&] { return TGameScoresFile(scores).Load().Table(0).at(0).Score; }}};
-    for (const auto& [save, saved] : files) {
-        save(1);
-        for (int kill = 0, last = 1; kill < 500; ++kill) {
-            const pid_t saver = fork();
-            ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
-            for (int n = last + 1; saver == 0; ++n) // the child saves until killed
-                save(n);
-            usleep(kill * 7919 % 5000); // spread over the first few saves
-            ::kill(saver, SIGKILL);
-            waitpid(saver, nullptr, 0);
-            ASSERT_GE(saved(), last) << "kill " << kill << ": " << Read(Path) << Read(scores);
-            last = saved();
+    TGameSettingsFile(Path).Save(Settings);
+    for (int kill = 0, last = Settings.Box.HighScore; kill < 1000; ++kill) {
+        const pid_t saver = fork();
+        ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
+        if (saver == 0) {
+            for (;;) { // the child saves until killed
+                ++Settings.Box.HighScore;
+                TGameSettingsFile(Path).Save(Settings);
+            }
         }
+        usleep(kill * 7919 % 5000); // spread over the first few saves
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const std::optional<TGameSettings> saved = TGameSettingsFile(Path).Load();
+        ASSERT_TRUE(saved && saved->Box.HighScore >= last) << "kill " << kill << ": " << Read(Path);
+        Settings.Box.HighScore = last = saved->Box.HighScore;
+        ASSERT_EQ(Read(Path), "[Settings]\r\nValues=" + Settings.Format() + "\r\n\r\n");
     }
-    EXPECT_EQ(Read(Path),
-              "[Settings]\r\nValues=" + TGameSettingsFile(Path).Load()->Format() + "\r\n\r\n");
 }
 
 // The folders made for the game's files are the player's alone; a damaged
@@ -133,6 +123,27 @@ TEST_F(TGameSettingsFileTest, ScoresLoseNothingAndFoldersAreThePlayers)
     TGameScoresFile unreadable(folder + "data"); // a folder: unreadable as a file, for root too
     EXPECT_EQ(unreadable.Load(), TGameScores());
     EXPECT_FALSE(unreadable.Save(scores));
+}
+
+// The scores, too, are whole after a save killed at any moment, and no older.
+TEST_F(TGameSettingsFileTest, ScoresSaveKilledAtAnyMomentLeavesAWholeFile)
+{
+    const std::string path = Path + ".scores";
+    TGameScoresFile(path).Save(*TGameScores::Parse("Tolm Game scores 1\n1\t1\t2026-12-07\tMia\n"));
+    for (int kill = 0, last = 1; kill < 300; ++kill) {
+        const pid_t saver = fork();
+        ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
+        if (saver == 0)
+            for (TGameScores scores;; TGameScoresFile(path).Save(scores)) // saves until killed
+                scores.Add(0, {"Mia", ++last, "2026-12-07"});
+        usleep(kill * 7919 % 5000);
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const auto saved = TGameScores::Parse(Read(path));
+        ASSERT_TRUE(saved && saved->Format() == Read(path) && saved->Table(0).at(0).Score >= last)
+            << "kill " << kill << ": " << Read(path);
+        last = saved->Table(0)[0].Score;
+    }
 }
 
 } // namespace
