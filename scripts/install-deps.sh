@@ -9,7 +9,7 @@ packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland lib
 if [ "${1:-}" = test ]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
                x11-utils x11-xkb-utils xkb-data xautomation desktop-file-utils appstream sway wtype grim jq
-               pulseaudio pulseaudio-utils)
+               pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus)
 fi
 # The fuzz targets, which the tests replay over their corpora, need clang's libFuzzer.
 [ "${1:-}" != test ] || packages+=(clang-14 libclang-rt-14-dev)

@@ -1,11 +1,37 @@
 #include "Common.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace Common {
 
 namespace {
+
+// The whole of an open file, or nothing when it is no regular file, is
+// larger than limit or cannot be read to its end.
+std::optional<std::string> ReadOpenFile(int fd, std::size_t limit)
+{
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > limit)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return std::nullopt;
+        done += static_cast<std::size_t>(got);
+    }
+    return bytes;
+}
+
 constexpr std::array<int, SpriteCodeCount> MakeSpriteImage()
 {
     std::array<int, SpriteCodeCount> table{};
@@ -43,6 +69,18 @@ std::string ProgramFolder()
 std::string SoundFolder()
 {
     return ProgramFolder() + "Sound/";
+}
+
+std::optional<std::string> ReadFile(const std::string& path, std::size_t limit)
+{
+    // Non-blocking, so that opening a pipe with no writer cannot hang the
+    // game; the pipe is then turned away as no regular file.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+    std::optional<std::string> bytes = ReadOpenFile(fd, limit);
+    close(fd);
+    return bytes;
 }
 
 } // namespace Common

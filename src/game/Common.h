@@ -3,7 +3,9 @@
 // view geometry, colours and the sprite table.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // A cell of the field grid: X is the column, Y the row.
@@ -76,5 +78,11 @@ extern const std::array<int, SpriteCodeCount> SpriteImage;
 std::string ProgramFolder();
 // ProgramFolder() + "Sound/".
 std::string SoundFolder();
+
+// The whole of the regular file at path: "" when nothing is there, nothing
+// when something is there that is no regular file of at most limit bytes or
+// cannot be read to its end. A pipe or a device in a file's place is turned
+// away without a wait, and nothing larger than limit is read.
+std::optional<std::string> ReadFile(const std::string& path, std::size_t limit);
 
 } // namespace Common

@@ -5,8 +5,7 @@
 class TGameFormOptions {
 public:
     TGameFormOptions() = default;
-    TGameFormOptions(bool sizable, bool lastPosition)
-        : Sizable(sizable), LastPosition(lastPosition)
+    TGameFormOptions(bool sizable, bool lastPosition) : Sizable(sizable), LastPosition(lastPosition)
     {
     }
     virtual ~TGameFormOptions() = default;

@@ -65,6 +65,29 @@ void TGameScores::Clear()
     Newest.reset();
 }
 
+std::vector<std::pair<int, TGameScores::TEntry>>
+TGameScores::AddedSince(const TGameScores& base) const
+{
+    std::vector<std::pair<int, TEntry>> added;
+    std::optional<std::pair<int, TEntry>> newest;
+    for (int table = OnePlayer; table <= TwoPlayers; ++table) {
+        std::vector<TEntry> old = base.Table(table);
+        for (std::size_t place = 0; place < Table(table).size(); ++place) {
+            const TEntry& entry = Table(table)[place];
+            // Equal entries (a name's same score on one day) are told apart by count.
+            if (const auto same = std::find(old.begin(), old.end(), entry); same != old.end())
+                old.erase(same);
+            else if (Newest == std::pair(table, place))
+                newest.emplace(table, entry);
+            else
+                added.emplace_back(table, entry);
+        }
+    }
+    if (newest)
+        added.push_back(*newest);
+    return added;
+}
+
 std::string TGameScores::CleanName(const std::string& name)
 {
     std::string clean;

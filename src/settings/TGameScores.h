@@ -32,6 +32,9 @@ public:
     void Add(int table, TEntry entry);
     // Empties both tables; the name entered last stays.
     void Clear();
+    // The entries held here that base lacks, with their tables: those added
+    // since these tables were base. The newest comes last.
+    std::vector<std::pair<int, TEntry>> AddedSince(const TGameScores& base) const;
     const std::vector<TEntry>& Table(int table) const { return Tables.at(table); }
     // The table and place of the entry added last; none after Clear or Parse.
     std::optional<std::pair<int, std::size_t>> Newest;

@@ -3,6 +3,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +22,15 @@ const pa_sample_spec Format = {PA_SAMPLE_S16NE, TGameSoundOutput::Rate, 1};
 void Wake(void* loop)
 {
     pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+}
+
+// A stop was requested: taken in, so that the loop does not call again.
+void StopRequested(pa_mainloop_api* /*api*/, pa_io_event* /*event*/, int fd,
+                   pa_io_event_flags_t /*events*/, void* loop)
+{
+    eventfd_t count = 0;
+    eventfd_read(fd, &count);
+    Wake(loop);
 }
 
 void ContextChanged(pa_context* /*context*/, void* loop)
@@ -78,9 +89,13 @@ TGamePulseOutput::~TGamePulseOutput()
             pa_context_disconnect(Context);
             pa_context_unref(Context);
         }
+        if (StopHeard != nullptr)
+            pa_threaded_mainloop_get_api(Loop)->io_free(StopHeard);
     }
     pa_threaded_mainloop_stop(Loop);
     pa_threaded_mainloop_free(Loop);
+    if (StopFd >= 0)
+        close(StopFd);
 }
 
 std::unique_ptr<TGamePulseOutput> TGamePulseOutput::Open(const std::stop_token& stop)
@@ -92,9 +107,20 @@ std::unique_ptr<TGamePulseOutput> TGamePulseOutput::Open(const std::stop_token& 
     return output;
 }
 
+bool TGamePulseOutput::HearStops()
+{
+    StopFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(Loop);
+    StopHeard =
+        StopFd < 0 ? nullptr : api->io_new(api, StopFd, PA_IO_EVENT_INPUT, StopRequested, Loop);
+    return StopHeard != nullptr;
+}
+
 bool TGamePulseOutput::Connect(const std::stop_token& stop)
 {
     const TLoopLock locked(Loop);
+    if (!HearStops())
+        return false;
     pa_proplist* properties = Describe();
     Context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(Loop), nullptr, properties);
     pa_proplist_free(properties);
@@ -139,9 +165,10 @@ bool TGamePulseOutput::ConnectStream(const std::stop_token& stop)
 template <typename TReady, typename TFailed>
 bool TGamePulseOutput::WaitUntil(const std::stop_token& stop, TReady ready, TFailed failed)
 {
-    // The loop's lock is recursive, so the wake-up may come on this thread
-    // too, when the stop was requested before.
-    const std::stop_callback wake(stop, [this] { Wake(Loop); });
+    // The callback may run on this thread too, when the stop was requested
+    // before; either way the loop's thread wakes the wait, and only once
+    // this thread waits and so lets go of the loop's lock.
+    const std::stop_callback wake(stop, [this] { eventfd_write(StopFd, 1); });
     while (!ready() && !failed() && !stop.stop_requested())
         pa_threaded_mainloop_wait(Loop);
     return ready() && !stop.stop_requested();

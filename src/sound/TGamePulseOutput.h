@@ -11,6 +11,7 @@
 #include <stop_token>
 
 struct pa_context;
+struct pa_io_event;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
@@ -33,6 +34,8 @@ public:
 
 private:
     TGamePulseOutput();
+    // With the loop locked: lets a stop request wake the loop's waiters.
+    bool HearStops();
     bool Connect(const std::stop_token& stop);
     bool ConnectStream(const std::stop_token& stop);
     // With the loop locked: waits until ready() or failed() holds, or stop is
@@ -45,4 +48,9 @@ private:
     pa_threaded_mainloop* Loop = nullptr;
     pa_context* Context = nullptr;
     pa_stream* Stream = nullptr;
+    // A stop request is written here and heard by the loop's thread, which
+    // wakes the waiter with the loop locked: a wake-up from the requesting
+    // thread could fall between the waiter's look at the stop and its wait.
+    int StopFd = -1;
+    pa_io_event* StopHeard = nullptr;
 };

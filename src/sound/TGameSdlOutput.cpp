@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <dlfcn.h>
 #include <mutex>
 
 namespace {
@@ -11,6 +12,29 @@ namespace {
 // 512 frames are 23 ms at the effects' rate: an effect starts within about
 // one buffer of its tick. SDL converts to whatever the card takes.
 constexpr Uint16 DeviceFrames = 512;
+
+// libasound's reports, which it writes to the terminal of its own accord.
+void Unreported(const char* /*file*/, int /*line*/, const char* /*function*/, int /*error*/,
+                const char* /*format*/, ...)
+{
+}
+
+// Without a card libasound fills the terminal with lines of its own errors
+// that tell a player nothing: the game stays silent without them. SDL loads
+// the library at run time, so it is reached the same way; SDL's own load
+// then finds it loaded, and its reports quiet.
+void QuietAlsa()
+{
+    using THandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* library = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr)
+        return;
+    // Kept loaded for the rest of the run: libasound keeps the handler.
+    auto* setHandler =
+        reinterpret_cast<int (*)(THandler)>(dlsym(library, "snd_lib_error_set_handler"));
+    if (setHandler != nullptr)
+        setHandler(Unreported);
+}
 
 // SDL keeps its hints in a list without a lock, which its audio thread
 // reads as it starts; so they are set once, before the first output opens.
@@ -22,6 +46,7 @@ void SetHints()
     // Only where the sound server did not answer does SDL get asked, so its
     // own try of the server would be in vain. SDL_AUDIODRIVER still rules.
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "alsa", SDL_HINT_DEFAULT);
+    QuietAlsa();
 }
 
 // SDL counts the users of its subsystems without a lock; outputs opening
@@ -60,7 +85,8 @@ std::unique_ptr<TGameSdlOutput> TGameSdlOutput::OpenDevice()
     wanted.userdata = output.get();
     output->Device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (output->Device == 0) {
-        // Slow without a card: SDL waits here for its hot-plug thread.
+        // Slow without a card: SDL waits here for its hot-plug thread. The
+        // output, which never had a device, goes without a word to SDL.
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
@@ -70,6 +96,10 @@ std::unique_ptr<TGameSdlOutput> TGameSdlOutput::OpenDevice()
 
 TGameSdlOutput::~TGameSdlOutput()
 {
+    // One that failed to open goes while the lock is still held for it, and
+    // has given SDL's audio back already.
+    if (Device == 0)
+        return;
     const std::scoped_lock locked(DeviceLock());
     SDL_CloseAudioDevice(Device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

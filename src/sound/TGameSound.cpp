@@ -5,52 +5,22 @@
 #include "TGameSdlOutput.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 // Our effects are a few dozen KiB. A file far larger is not an effect, and
 // reading it whole would only tie up memory for the whole run.
-constexpr off_t MaxFileBytes = off_t{16} * 1024 * 1024;
+constexpr std::size_t MaxFileBytes = std::size_t{16} * 1024 * 1024;
 // Nor is an effect longer than the largest file holds at the outputs' rate,
 // however slow the rate of the file it came from.
 constexpr std::size_t MaxSamples = MaxFileBytes / 2;
 
-// The whole of an open file, or nothing when it is no regular file, is too
-// large or cannot be read to its end.
-std::vector<unsigned char> ReadOpenFile(int fd)
-{
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxFileBytes)
-        return {};
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(status.st_size));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return {};
-        done += static_cast<std::size_t>(got);
-    }
-    return bytes;
-}
-
 std::vector<unsigned char> ReadWholeFile(const std::string& path)
 {
-    // Non-blocking, so that a pipe put in the sound folder cannot hang the
-    // start of the game; it is then turned away as no regular file.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {};
-    std::vector<unsigned char> bytes = ReadOpenFile(fd);
-    close(fd);
-    return bytes;
+    const std::string bytes = Common::ReadFile(path, MaxFileBytes).value_or("");
+    return {bytes.begin(), bytes.end()};
 }
 
 // The little-endian number of size bytes at the start of bytes.

@@ -14,6 +14,7 @@
 #include "TGameTimer.h"
 #include "TGameX11Keyboard.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -395,7 +396,11 @@ void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
 {
     for (const TGameGamepadEvent& event : events) {
         if (event.Kind == gekStart) {
-            // Start pauses a running game; with none, it starts one.
+            // Start pauses a running game; with none, it starts one. Behind a
+            // box it does nothing, as Space and Enter typed into the box do
+            // nothing to the game: a game would run there unseen.
+            if (QApplication::activeModalWidget() != nullptr)
+                continue;
             if (Playing())
                 TogglePause();
             else

@@ -14,6 +14,19 @@ constexpr std::array<std::pair<xkb_keycode_t, std::string_view>, 3> UsLetterRows
     {52, "ZXCVBNM"},
 }};
 
+// The places of the keys other than letters on a US keyboard: the arrows,
+// Space, Enter and the keypad's Enter, and Pause.
+constexpr std::array<std::pair<xkb_keycode_t, xkb_keysym_t>, 8> UsSpecialKeys = {{
+    {113, XKB_KEY_Left},
+    {111, XKB_KEY_Up},
+    {114, XKB_KEY_Right},
+    {116, XKB_KEY_Down},
+    {65, XKB_KEY_space},
+    {36, XKB_KEY_Return},
+    {104, XKB_KEY_KP_Enter},
+    {127, XKB_KEY_Pause},
+}};
+
 // The code of a key the game knows by what it types, other than a letter.
 int SpecialKeyOf(xkb_keysym_t symbol)
 {
@@ -40,10 +53,16 @@ int SpecialKeyOf(xkb_keysym_t symbol)
 
 } // namespace
 
+TGameKeyLayout::TGameKeyLayout()
+{
+    for (xkb_keycode_t code = 0; code < Codes.size(); ++code)
+        Codes[code] = static_cast<std::uint8_t>(UsLetterAt(code));
+    for (const auto& [code, symbol] : UsSpecialKeys)
+        Codes[code] = static_cast<std::uint8_t>(SpecialKeyOf(symbol));
+}
+
 TGameKeyLayout::TGameKeyLayout(xkb_keymap* keymap, xkb_layout_index_t group)
 {
-    if (keymap == nullptr)
-        return;
     const std::optional<xkb_layout_index_t> latin = LatinGroup(keymap, group);
     const xkb_keycode_t last =
         std::min<xkb_keycode_t>(xkb_keymap_max_keycode(keymap), Codes.size() - 1);
@@ -52,6 +71,19 @@ TGameKeyLayout::TGameKeyLayout(xkb_keymap* keymap, xkb_layout_index_t group)
         const int letter = latin ? LetterOf(Symbol(keymap, code, *latin)) : UsLetterAt(code);
         Codes[code] = static_cast<std::uint8_t>(special != 0 ? special : letter);
     }
+}
+
+std::vector<TGameKeyLayout> TGameKeyLayout::Groups(xkb_keymap* keymap,
+                                                   std::vector<TGameKeyLayout> had)
+{
+    std::vector<TGameKeyLayout> groups;
+    const xkb_layout_index_t count = keymap != nullptr ? xkb_keymap_num_layouts(keymap) : 0;
+    for (xkb_layout_index_t group = 0; group < count; ++group)
+        groups.emplace_back(keymap, group);
+    if (!groups.empty())
+        return groups;
+    // A keymap that could not be read must not leave the keys dead.
+    return had.empty() ? std::vector<TGameKeyLayout>{TGameKeyLayout()} : had;
 }
 
 int TGameKeyLayout::VirtualKey(xkb_keysym_t typed, xkb_keycode_t code)

@@ -15,11 +15,15 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class TGameKeyLayout {
 public:
-    // The keys of the keymap's group; a null keymap has none.
+    // The keys of the keymap's group.
     TGameKeyLayout(xkb_keymap* keymap, xkb_layout_index_t group);
+    // One layout for each group of keymap; where the keymap could not be
+    // read (null), the layouts had before, else a US keyboard's.
+    static std::vector<TGameKeyLayout> Groups(xkb_keymap* keymap, std::vector<TGameKeyLayout> had);
 
     // 0 for a key the game has no code for.
     int VirtualKey(xkb_keycode_t code) const { return code < Codes.size() ? Codes[code] : 0; }
@@ -29,6 +33,8 @@ public:
     static int VirtualKey(xkb_keysym_t typed, xkb_keycode_t code);
 
 private:
+    // A US keyboard's keys, by their places alone.
+    TGameKeyLayout();
     static int LetterOf(xkb_keysym_t symbol);
     static int UsLetterAt(xkb_keycode_t code);
     // The group if it types Latin letters (half the alphabet will do), else

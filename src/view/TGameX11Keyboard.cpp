@@ -78,10 +78,8 @@ void TGameX11Keyboard::ReadKeymap()
         context ? xkb_x11_keymap_new_from_device(context.get(), Connection, Device,
                                                  XKB_KEYMAP_COMPILE_NO_FLAGS)
                 : nullptr);
-    Layouts.clear();
-    const xkb_layout_index_t groups = keymap ? xkb_keymap_num_layouts(keymap.get()) : 0;
-    for (xkb_layout_index_t group = 0; group < std::max<xkb_layout_index_t>(groups, 1); ++group)
-        Layouts.emplace_back(keymap.get(), group);
+    // Read again at the next notification where this read failed.
+    Layouts = TGameKeyLayout::Groups(keymap.get(), std::move(Layouts));
 }
 
 bool TGameX11Keyboard::nativeEventFilter(const QByteArray& /*eventType*/, void* message,

@@ -1,4 +1,5 @@
 #include "TGameDiskFile.h"
+#include "Common.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -10,6 +11,9 @@
 
 namespace {
 
+// The game writes a few hundred bytes; a file far larger is none of its own.
+constexpr std::size_t MaxBytes = std::size_t{1024} * 1024;
+
 QString QtPath(const std::string& path)
 {
     return QFile::decodeName(path.c_str());
@@ -19,15 +23,7 @@ QString QtPath(const std::string& path)
 
 std::optional<std::string> TGameDiskFile::Read(const std::string& path)
 {
-    QFile file(QtPath(path));
-    if (!file.exists())
-        return std::string();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes.toStdString();
+    return Common::ReadFile(path, MaxBytes);
 }
 
 bool TGameDiskFile::Write(const std::string& path, const std::string& bytes)

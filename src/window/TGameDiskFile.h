@@ -8,7 +8,8 @@
 class TGameDiskFile {
 public:
     // The file's bytes: empty when it is missing, nothing when it is there
-    // but cannot be read.
+    // but cannot be read, or is no regular file of at most 1 MiB (a pipe or
+    // a link to a device would hold up the game or fill its memory).
     static std::optional<std::string> Read(const std::string& path);
     // The bytes go to a new file beside the old one, which replaces the old
     // one only once it is complete on disk.

@@ -95,6 +95,8 @@ TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileNam
 TGameForm::~TGameForm()
 {
     GameBox->Shutdown();
+    Closed = true;
+    AskNames();
     SaveSettings();
     // The view's last tick may still draw with the sprites, so the view goes
     // before the members do.
@@ -259,7 +261,7 @@ void TGameForm::GameEnded(const std::vector<int>& scores)
 
 void TGameForm::AskNames()
 {
-    if (QApplication::activeModalWidget() != nullptr) {
+    if (!Closed && QApplication::activeModalWidget() != nullptr) {
         NameTimer.start(250);
         return;
     }
@@ -301,7 +303,7 @@ QString TGameForm::AskName(int players, int player)
     if (auto* edit = box.findChild<QLineEdit*>())
         edit->setMaxLength(static_cast<int>(TGameScores::NameLength));
     // Cancel, or no name at all, keeps the score with the name offered.
-    const QString name = box.exec() == QDialog::Accepted ? box.textValue().trimmed() : QString();
+    const QString name = Ask(box) == QDialog::Accepted ? box.textValue().trimmed() : QString();
     return QString::fromStdString(
         TGameScores::CleanName((name.isEmpty() ? offered : name).toStdString()));
 }
@@ -310,10 +312,10 @@ void TGameForm::ShowHighScores()
 {
     QMessageBox box(QMessageBox::NoIcon, Title(), HighScoresText(), QMessageBox::Ok, this);
     QPushButton* clear = box.addButton(tr("Clear..."), QMessageBox::ActionRole);
-    box.exec();
+    Ask(box);
     if (box.clickedButton() == clear && Confirm(tr("Clearing the high-score tables.\n\nSure?"))) {
         Scores.Clear();
-        ScoresFile.Save(Scores);
+        ScoresFile.Clear(Scores);
     }
 }
 
@@ -442,17 +444,28 @@ bool TGameForm::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+void TGameForm::closeEvent(QCloseEvent* event)
+{
+    Closed = true;
+    QMainWindow::closeEvent(event);
+}
+
+int TGameForm::Ask(QDialog& box) const
+{
+    return Closed ? QDialog::Rejected : box.exec();
+}
+
 bool TGameForm::Confirm(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::Ok | QMessageBox::Cancel,
                     this);
-    return box.exec() == QMessageBox::Ok;
+    return Ask(box) == QMessageBox::Ok;
 }
 
 void TGameForm::Inform(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, this);
-    box.exec();
+    Ask(box);
 }
 
 void TGameForm::OpenHelp()
@@ -464,7 +477,7 @@ void TGameForm::OpenHelp()
         return;
     QMessageBox box(QMessageBox::Warning, Title(), tr("Failed to open the file: %1").arg(page),
                     QMessageBox::Ok, this);
-    box.exec();
+    Ask(box);
 }
 
 void TGameForm::LoadSettings()

@@ -18,6 +18,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QMenu;
 class TGameBox;
 
@@ -30,7 +31,8 @@ public:
     // HelpFileName(its language) and TGameScoresFile::PlayerPath().
     TGameForm(const TGameSettingsPlace& settings, std::string helpFileName,
               const std::string& scoresPath);
-    // Shuts the view down, saves the settings, then deletes the view.
+    // Shuts the view down, keeps the games still waiting for names under the
+    // name offered, saves the settings, then deletes the view.
     ~TGameForm() override;
     TGameForm(const TGameForm&) = delete;
     TGameForm& operator=(const TGameForm&) = delete;
@@ -101,6 +103,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Once the window has closed, the game is ending: no box opens.
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -110,12 +114,15 @@ private:
     void OptionsChange();
     void GameBoxChange();
     void SetFrame(bool sizable);
+    // Shows a box and waits for its answer; Rejected, without a box, once
+    // the window has closed.
+    int Ask(QDialog& box) const;
     // The texts of a message box. Returns whether it was confirmed with OK.
     bool Confirm(const QString& text);
     void Inform(const QString& text, const QString& caption);
     void OpenHelp();
     // Asks for the names of the games ended, once no other box of the game
-    // is open.
+    // is open; once the window has closed, keeps them under the name offered.
     void AskNames();
     void GameOver(const std::vector<int>& scores);
     QString AskName(int players, int player);
@@ -137,4 +144,5 @@ private:
     // Games ended whose names are still to be asked for, the oldest first.
     std::deque<std::vector<int>> EndedGames;
     QTimer NameTimer;
+    bool Closed = false;
 };

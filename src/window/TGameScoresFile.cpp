@@ -1,6 +1,7 @@
 #include "TGameScoresFile.h"
 
 #include "TGameDiskFile.h"
+#include "TGameFileLock.h"
 
 #include <filesystem>
 #include <utility>
@@ -16,26 +17,49 @@ std::string TGameScoresFile::PlayerPath()
 TGameScores TGameScoresFile::Load()
 {
     const std::optional<std::string> text = TGameDiskFile::Read(FPath);
-    FUnreadable = !text;
-    if (!text || text->empty())
-        return {};
-    std::optional<TGameScores> scores = TGameScores::Parse(*text);
-    FDamaged = !scores;
-    return scores.value_or(TGameScores());
+    Base =
+        text && !text->empty() ? TGameScores::Parse(*text).value_or(TGameScores()) : TGameScores();
+    return Base;
 }
 
-bool TGameScoresFile::Save(const TGameScores& scores)
+bool TGameScoresFile::Save(TGameScores& scores)
 {
-    if (FUnreadable || FPath.empty() ||
-        !TGameDiskFile::MakeFolder(std::filesystem::path(FPath).parent_path()))
+    const auto added = scores.AddedSince(Base);
+    return Store(scores, [&](TGameScores& kept) {
+        for (const auto& [table, entry] : added)
+            kept.Add(table, entry);
+    });
+}
+
+bool TGameScoresFile::Clear(TGameScores& scores)
+{
+    return Store(scores, [](TGameScores& kept) { kept.Clear(); });
+}
+
+bool TGameScoresFile::Store(TGameScores& scores, const std::function<void(TGameScores&)>& change)
+{
+    if (FPath.empty() || !TGameDiskFile::MakeFolder(std::filesystem::path(FPath).parent_path()))
         return false;
-    if (FDamaged) {
-        const std::optional<std::string> old = TGameDiskFile::Read(FPath);
-        if (!old || !TGameDiskFile::Write(FPath + ".bak", *old))
-            return false;
-    }
-    if (!TGameDiskFile::Write(FPath, scores.Format()))
+    const TGameFileLock locked(FPath + ".lock");
+    // What is there now, which another copy of the game may have written.
+    const std::optional<std::string> text = TGameDiskFile::Read(FPath);
+    if (!text)
         return false;
-    FDamaged = false; // a second save must not put the good file over the kept one
+    const std::optional<TGameScores> read =
+        text->empty() ? TGameScores() : TGameScores::Parse(*text);
+    if (!read && !KeepDamaged(*text))
+        return false;
+    TGameScores kept = read.value_or(TGameScores());
+    change(kept);
+    kept.LastName = scores.LastName;
+    if (!TGameDiskFile::Write(FPath, kept.Format()))
+        return false;
+    scores = Base = kept;
     return true;
+}
+
+bool TGameScoresFile::KeepDamaged(const std::string& text) const
+{
+    const std::string bak = FPath + ".bak";
+    return TGameDiskFile::Read(bak) == text || TGameDiskFile::Write(bak, text);
 }

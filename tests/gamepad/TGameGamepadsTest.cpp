@@ -54,8 +54,8 @@ TEST(TGameGamepadsTest, ControllersSteerTheirPlayersLikeKeys)
              {"+ | 1L 1l |", "[][ +25 -25] ="}, // a tap between two updates
              {"+ + | 1L 2U | 1- | + | 3R |", "[][ +25 +57][ -25][][ +27] = 27 57"},
              {"+ + + | 1- | 3R |", "[][][ +27] = 27"}, // the third waited for a place
-             {"+ | 1L ! 1R 1r !", "[][][] ="}, // another program has the keyboard
-             {"+ | 1L ! |", "[][][] = 25"},    // the poll finds it held again
+             {"+ | 1L ! 1R 1r !", "[][][] ="},         // another program has the keyboard
+             {"+ | 1L ! |", "[][][] = 25"},            // the poll finds it held again
          }) {
         EXPECT_EQ(Play(script), told) << script;
     }

@@ -45,20 +45,37 @@ TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
              {"fr", "", 0, {52, 24, 39, 40}},
              {"us", "dvorak", 0, {59, 38, 47, 43}}, // its comma in the US place of W is none
              {"fr,ru", "", 1, {52, 24, 39, 40}},    // the Latin group's places, not the US ones
+             {"us,fr", "", 1, {52, 24, 39, 40}},    // the active Latin group, not the first
+             {"fr,us", "", 1, us},
+             {"de,us", "", 1, us},
+             {nullptr, "", 0, us}, // a keymap that could not be read: a US keyboard's places
              {"gr", "", 0, us},
              {"il", "", 0, us}, // an apostrophe in the US place of W
          }) {
-        SCOPED_TRACE(std::string(layouts) + " " + variant + " group " + std::to_string(group));
+        SCOPED_TRACE(std::string(layouts ? layouts : "none") + " " + variant + " group " +
+                     std::to_string(group));
         const xkb_rule_names names{"evdev", "pc105", layouts, variant, ""};
         const std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap(
-            xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS),
+            layouts ? xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS)
+                    : nullptr,
             xkb_keymap_unref);
-        ASSERT_NE(keymap, nullptr);
-        const TGameKeyLayout layout(keymap.get(), group);
+        ASSERT_EQ(keymap == nullptr, layouts == nullptr);
+        const std::vector<TGameKeyLayout> groups = TGameKeyLayout::Groups(keymap.get(), {});
+        ASSERT_GT(groups.size(), static_cast<std::size_t>(group));
+        const TGameKeyLayout& layout = groups[static_cast<std::size_t>(group)];
         EXPECT_EQ(PlayerTwoKeys(layout), keys);
         for (const auto& [code, key] : Specials)
             EXPECT_EQ(layout.VirtualKey(code), key) << code;
     }
+    // A keymap read once and then no more keeps its keys.
+    const xkb_rule_names french{"evdev", "pc105", "fr", "", ""};
+    const std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap(
+        xkb_keymap_new_from_names(context.get(), &french, XKB_KEYMAP_COMPILE_NO_FLAGS),
+        xkb_keymap_unref);
+    const auto kept = TGameKeyLayout::Groups(nullptr, TGameKeyLayout::Groups(keymap.get(), {}));
+    ASSERT_EQ(kept.size(), 1U);
+    EXPECT_EQ(PlayerTwoKeys(kept[0]), std::vector<xkb_keycode_t>({52, 24, 39, 40}));
+
     // Where the keymap stays with the toolkit (Wayland): by the symbol a key
     // typed, else its place.
     const std::vector<std::tuple<xkb_keysym_t, xkb_keycode_t, int>> typedKeys = {

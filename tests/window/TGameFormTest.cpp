@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDesktopServices>
 #include <QFile>
 #include <QInputDialog>
@@ -21,6 +22,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -86,6 +89,34 @@ TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
     const QString text = Answer(form->HighScores_MenuItem).Text;
     EXPECT_TRUE(text.contains(QRegularExpression("Bob.*9.*&lt; new.*Ann.*3")))
         << text.toStdString();
+}
+
+// SIGTERM, as at a session's end, ends the game as Exit does: the box open
+// closes as Cancel and no other opens; the games whose names were still to
+// be asked for (a box was open) are kept under the name offered.
+TEST_F(TGameFormTest, ASignalEndsTheGameAsExitDoes)
+{
+    QFile scores(Folder.filePath("scores"));
+    ASSERT_TRUE(scores.open(QIODevice::WriteOnly));
+    scores.write("Tolm Game scores 1\nlast\tZed\n");
+    scores.close();
+    auto form = Open();
+    form->show();
+    form->GameBox->SetOptions({9, true, true});
+    QTimer::singleShot(0, [&] {
+        form->GameEnded({3, 9});
+        QTimer::singleShot(300, [] { std::raise(SIGTERM); });
+    });
+    form->Default_MenuItem->trigger();
+    EXPECT_TRUE(form->GameBox->GetOptions().BusyGame) << "the defaults were applied";
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(Answer(form->Status_MenuItem).Text, "") << "a box opened";
+    form.reset();
+    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(scores.readAll(), "Tolm Game scores 1\nlast\tZed\n2\t9\t" + today + "\tZed\n2\t3\t" +
+                                    today + "\tZed\n");
+    EXPECT_TRUE(QFile::exists(Folder.filePath("Settings.ini")));
 }
 
 TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)

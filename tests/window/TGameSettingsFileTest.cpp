@@ -8,7 +8,9 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -100,36 +102,110 @@ TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
     }
 }
 
-// The folders made for the game's files are the player's alone; a damaged
-// scores file is kept as scores.bak before the next write, and one that
-// cannot be read is never written over.
-TEST_F(TGameSettingsFileTest, ScoresLoseNothingAndFoldersAreThePlayers)
+// The folders made for the game's files are the player's alone. Anything in
+// a file's place that is no regular file of at most 1 MiB is unreadable:
+// turned away without a wait, never read whole, and never written over.
+TEST_F(TGameSettingsFileTest, FoldersAreThePlayersAndWhatIsNoFileOfOursStays)
 {
     const std::string folder = Folder.path().toStdString() + "/";
     constexpr auto Private = std::filesystem::perms::owner_all;
-    const std::string damaged = "Tolm Game scores 1\n1\t-5\t2026-12-07\tx\n";
     TGameScores scores;
     scores.Add(0, {"Mia", 5, "2026-12-07"});
     EXPECT_TRUE(TGameScoresFile(folder + "data/tolm-game/scores").Save(scores));
     TGameSettingsFile(folder + "config/tolm-game/Settings.ini").Save(Settings);
     for (const char* made : {"data", "data/tolm-game", "config", "config/tolm-game"})
         EXPECT_EQ(std::filesystem::status(folder + made).permissions(), Private) << made;
-    std::ofstream(folder + "scores") << damaged;
-    TGameScoresFile file(folder + "scores");
-    EXPECT_EQ(file.Load(), TGameScores());
-    EXPECT_TRUE(file.Save(scores) && file.Save(scores));
-    EXPECT_EQ(Read(folder + "scores.bak"), damaged);
-    EXPECT_EQ(TGameScoresFile(folder + "scores").Load().Format(), scores.Format());
-    TGameScoresFile unreadable(folder + "data"); // a folder: unreadable as a file, for root too
-    EXPECT_EQ(unreadable.Load(), TGameScores());
-    EXPECT_FALSE(unreadable.Save(scores));
+
+    const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> places = {
+        {"pipe", [](const std::string& path) { mkfifo(path.c_str(), 0600); }},
+        {"device",
+         [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); }},
+        {"huge",
+         [](const std::string& path) { std::ofstream(path) << std::string(1 << 20, 'x') << '\n'; }},
+        {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }},
+    };
+    for (const auto& [name, make] : places) {
+        SCOPED_TRACE(name);
+        const std::string scoresPath = folder + name + ".scores";
+        const std::string iniPath = folder + name + ".ini";
+        make(scoresPath);
+        make(iniPath);
+        const auto before = std::filesystem::symlink_status(scoresPath).type();
+        TGameScoresFile scoresFile(scoresPath);
+        EXPECT_EQ(scoresFile.Load(), TGameScores());
+        EXPECT_FALSE(scoresFile.Save(scores));
+        EXPECT_FALSE(scoresFile.Clear(scores));
+        TGameSettingsFile settingsFile(iniPath);
+        EXPECT_EQ(settingsFile.Load(), std::nullopt);
+        settingsFile.Save(Settings);
+        for (const std::string& path : {scoresPath, iniPath}) {
+            EXPECT_EQ(std::filesystem::symlink_status(path).type(), before) << path;
+            EXPECT_TRUE(before != std::filesystem::file_type::regular ||
+                        std::filesystem::file_size(path) == (1 << 20) + 1);
+        }
+    }
+}
+
+// Copies of the game running at once share the scores file: each save adds
+// what that copy added to what the file holds then, a clear empties it for
+// both, and a damaged file is kept as scores.bak once, never put over by
+// the good file the other copy saved.
+TEST_F(TGameSettingsFileTest, CopiesAtOnceLoseNoScores)
+{
+    const std::string path = Folder.filePath("scores").toStdString();
+    const std::string damaged = "Tolm Game scores 1\n1\t-5\t2026-12-07\tx\n";
+    std::ofstream(path) << damaged;
+    TGameScoresFile firstFile(path);
+    TGameScoresFile secondFile(path);
+    TGameScores first = firstFile.Load();
+    TGameScores second = secondFile.Load();
+    EXPECT_EQ(first, TGameScores());
+    first.Add(0, {"Mia", 5, "2026-12-07"});
+    EXPECT_TRUE(firstFile.Save(first) && firstFile.Save(first));
+    second.LastName = "Bo";
+    second.Add(0, {"Bo", 3, "2026-12-08"});
+    second.Add(1, {"Bo", 7, "2026-12-08"});
+    EXPECT_TRUE(secondFile.Save(second));
+    EXPECT_EQ(Read(path + ".bak"), damaged);
+    const std::string both = "Tolm Game scores 1\nlast\tBo\n1\t5\t2026-12-07\tMia\n"
+                             "1\t3\t2026-12-08\tBo\n2\t7\t2026-12-08\tBo\n";
+    EXPECT_EQ(Read(path), both);
+    EXPECT_EQ(second.Format(), both);
+    EXPECT_EQ(second.Newest, std::pair(1, std::size_t{0}));
+    EXPECT_TRUE(firstFile.Clear(first));
+    EXPECT_TRUE(secondFile.Save(second));
+    EXPECT_EQ(Read(path), "Tolm Game scores 1\nlast\tBo\n");
+
+    // Two copies saving at the same moments, each its own scores.
+    for (int round = 0; round < 20; ++round) {
+        std::filesystem::remove(path);
+        std::vector<pid_t> copies;
+        for (int copy = 0; copy < 2; ++copy) {
+            copies.push_back(fork());
+            ASSERT_GE(copies.back(), 0);
+            if (copies.back() == 0) {
+                TGameScoresFile file(path);
+                TGameScores scores = file.Load();
+                for (int score = 1 + copy; score <= 10; score += 2) {
+                    scores.Add(0, {"Mia", score, "2026-12-07"});
+                    file.Save(scores);
+                }
+                _exit(0);
+            }
+        }
+        for (const pid_t copy : copies)
+            waitpid(copy, nullptr, 0);
+        const std::optional<TGameScores> saved = TGameScores::Parse(Read(path));
+        ASSERT_TRUE(saved) << Read(path);
+        ASSERT_EQ(saved->Table(0).size(), 10U) << "round " << round << ": " << Read(path);
+    }
 }
 
 // The scores, too, are whole after a save killed at any moment, and no older.
 TEST_F(TGameSettingsFileTest, ScoresSaveKilledAtAnyMomentLeavesAWholeFile)
 {
     const std::string path = Path + ".scores";
-    TGameScoresFile(path).Save(*TGameScores::Parse("Tolm Game scores 1\n1\t1\t2026-12-07\tMia\n"));
+    std::ofstream(path) << "Tolm Game scores 1\nlast\t\n1\t1\t2026-12-07\tMia\n";
     for (int kill = 0, last = 1; kill < 300; ++kill) {
         const pid_t saver = fork();
         ASSERT_GE(saver, 0) << "no child to kill; kill(-1) would reach every process of ours";
