@@ -14,12 +14,17 @@ skip() { echo "skipped: $*"; exit 77; }
 type -P "${needs[@]}" >/dev/null || skip "this needs ${needs[*]}"
 rm -rf "$dir" && mkdir -p "$dir/game" "$dir/runtime" && chmod 700 "$dir/runtime" && cd "$dir"
 cp -r "$bin/tolm-game" "$bin/Sound" "$bin/Help" game/
-pids=() shot=0 menu=0 runtime= place= as=() prog=$PWD/game ini=game/Settings.ini since=0
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime" "$place"' EXIT
+pids=() shot=0 menu=0 runtime= place= as=() prog=$PWD/game ini=game/Settings.ini since=0 sound=()
+# A row's result is its checks: what a desktop's services mounted in its folders (the document portal's
+# in a runtime folder) is unmounted before they go, and no failure of the clean-up counts.
+trap 'set +e; kill "${pids[@]}" 2>/dev/null; findmnt -rn -o TARGET | grep -F -e "$dir/" ${runtime:+-e "$runtime/"} \
+      ${place:+-e "$place/"} | xargs -r umount -l; rm -rf "$runtime" "$place"; true' EXIT
 fail() { echo "FAIL: $*; screenshots in $dir" >&2; exit 1; }
 now() { echo "${EPOCHREALTIME/[.,]/}"; } # microseconds, whatever the locale's decimal point
 until_ok() { local end=$((SECONDS + 20)); until "$@"; do ((SECONDS < end)) || return 1; sleep 0.2; done; }
 export SDL_AUDIODRIVER=dummy PULSE_SERVER=unix:/dev/null XDG_RUNTIME_DIR=$dir/runtime XDG_DATA_HOME=$dir/data
+# No session bus: libdbus would otherwise start one of its own that outlives the game.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$dir/no-bus
 
 if [ "$server" = x11 ]; then
     # No auto-repeat within a test: a key held down sends its press alone. No
@@ -46,6 +51,7 @@ if [ "$server" = x11 ]; then
     check_typed() { why="key $1 typed $(grep -o "keycode $1 (keysym [^)]*" keys.log | tail -n 1)" &&
                     grep -q "keycode $1 (keysym 0x[0-9a-f]*, $2)" keys.log; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
+    close() { "$bin/tolm-close-window" "$game"; }
     check_hints() { why="min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)" &&
                     [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ]; }
 else
@@ -73,6 +79,7 @@ else
     # Another copy of the game, beside this one, takes the keyboard.
     step_other() { cp -r game other && { (cd other && exec ./tolm-game >../other.log 2>&1) & pids+=($!); }
                    until_ok swaymsg "[pid=$!] move position 0 0, focus" >/dev/null || fail "no other window"; }
+    close() { swaymsg "[con_id=$game] kill" >/dev/null; }
     # A fixed size makes the compositor float the window at its own size.
     check_hints() { why="not a native window of a fixed size" &&
                     window '.type == "floating_con" and .shell == "xdg_shell"' ".id == $game" >/dev/null; }
@@ -155,6 +162,48 @@ step_player() {
         mkdir -m 700 "$place"/{home,runtime} && chown nobody:nogroup "$place"{,/home,/runtime} && chmod -R a+rX "$prog"
     as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_CONFIG_HOME HOME="$place/home"
         XDG_RUNTIME_DIR="$place/runtime") && "${as[@]}" test -x "$prog/tolm-game" || skip "nobody may not run $prog"
+}
+# sound none|pulse|pipewire|dummy: what the next start finds to play through. none: no server, no card
+# (where the machine has none), no driver named; pulse: a private PulseAudio that suspends an idle sink,
+# as desktops load it; pipewire: PipeWire, WirePlumber and pipewire-pulse on a private bus; dummy: SDL's.
+step_sound() {
+    export PULSE_SERVER=unix:$dir/sound/native && unset SDL_AUDIODRIVER && mkdir -m 700 sound
+    case $1 in
+    dummy) export SDL_AUDIODRIVER=dummy ;;
+    pulse) type -P pulseaudio >/dev/null || skip "this needs pulseaudio"
+        HOME=$dir/sound XDG_RUNTIME_DIR=$dir/sound pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+            --use-pid-file=no -L "module-null-sink sink_name=tolm" -L module-suspend-on-idle \
+            -L "module-native-protocol-unix socket=$dir/sound/native auth-anonymous=1" >sound.log 2>&1 &
+        pids+=($!) sound=($!) ;;
+    pipewire) type -P pipewire wireplumber pipewire-pulse dbus-daemon >/dev/null ||
+            skip "this needs pipewire, wireplumber, pipewire-pulse and dbus"
+        export PULSE_SERVER=unix:$dir/sound/pulse/native
+        local serve=(env HOME="$dir/sound" XDG_RUNTIME_DIR="$dir/sound"
+                     DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/sound/bus")
+        "${serve[@]}" dbus-daemon --session --address="unix:path=$dir/sound/bus" --nofork --nopidfile \
+            >sound.log 2>&1 & sound=($!) && until_ok test -S sound/bus
+        "${serve[@]}" pipewire >>sound.log 2>&1 & sound+=($!) && until_ok test -S sound/pipewire-0
+        "${serve[@]}" wireplumber >>sound.log 2>&1 & sound+=($!)
+        "${serve[@]}" pipewire-pulse >>sound.log 2>&1 & sound+=($!) && pids+=("${sound[@]}") ;;
+    esac
+    [ "$1" = none ] || [ "$1" = dummy ] || until_ok test -S "${PULSE_SERVER#unix:}" || fail "no sound server"
+}
+check_quiet() { why="the sound library's errors on the terminal" && ! grep -q ALSA game.log; }
+step_killserver() { kill -9 "${sound[@]}"; }
+# end exit|close|term: the game is ended by Game > Exit, the window manager's close or SIGTERM.
+step_end() {
+    case $1 in
+    exit) press alt+g x ;;
+    close) close ;;
+    term) kill -TERM "$game_pid" ;;
+    esac
+    ended=$(now)
+}
+# ended: the game is gone within 2 s of the command that ended it, with exit code 0.
+step_ended() {
+    local rc=0 ms && for _ in $(seq 200); do [ -e "/proc/$game_pid" ] || break; sleep 0.02; done
+    ms=$((($(now) - ended) / 1000)) && wait "$game_pid" || rc=$?
+    ((rc == 0 && ms <= 2000)) || fail "the game ended $ms ms after the command, with exit code $rc"
 }
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
 step_shot() { snap "$1" && cp "$png" "$1.png"; }
