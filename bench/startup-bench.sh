@@ -25,7 +25,9 @@
 # "before-dummy", and measured in the same way after the first.
 # Start-up is also told as the CPU time the process had used by its map
 # event, all its threads, which a busy machine disturbs less than the wall.
-# Prints "name value" lines: startup_ms SETUP MEDIAN, startup_runs_ms SETUP
+# Each start is ended by Game > Exit, timed from the key to the process's
+# end (not for the bare window, which is stopped).
+# Prints "name value" lines: startup_ms SETUP MEDIAN, exit_ms SETUP MEDIAN runs RUNS..., startup_runs_ms SETUP
 # RUNS..., startup_cpu_ms SETUP MEDIAN, rss_mb WHO MB, mapping WHO KB NAME, thread WHO NAME CPU_PCT
 # WAKEUPS_PER_S, libraries WHO N (shared libraries mapped), cpu_pct WHO PCT, wakeups_per_s WHO N, server_wakeups_per_s
 # WHO N, latency_ms SERVER MEDIAN P99 PLAYS, load LOAD-AVERAGES; WHO is a
@@ -137,18 +139,37 @@ time_start() { # setup
     cpu=$(cpu_ms "$started")
 }
 stop() { kill "$1" && wait "$1" 2>/dev/null || true; }
+# Ends setup's program, left running as $started, by Game > Exit, and sets
+# $ended to the milliseconds from the key that chose Exit to the process's
+# end; the bare window has no menu and is stopped.
+ended=
+end_by_exit() { # setup
+    local start
+    [ "$1" = bare ] && { stop "$started"; return; }
+    xdotool windowfocus --sync "$(xdotool search --pid "$started" --name '^Tolm Game$' | head -n 1)" \
+        key alt+g
+    sleep 0.3
+    start=$EPOCHREALTIME
+    xdotool key x
+    wait "$started" 2>/dev/null || true
+    ended=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
+    # The menu's own map events are not the next start's.
+    while read -r -t 0.2 _ <&4; do :; done
+}
 
 echo "load $(cut -d' ' -f1-3 /proc/loadavg)"
 servers_here=(pulse ${servers[pipewire]:+pipewire})
 setups=(bare none "${servers_here[@]}" dummy)
 [ -n "$before" ] && setups+=(before-none "${servers_here[@]/#/before-}" before-dummy)
-declare -A times cpus
+declare -A times cpus exits
 for _ in $(seq "$runs"); do
     for setup in "${setups[@]}"; do
         time_start "$setup"
         times[$setup]+="$took "
         cpus[$setup]+="$cpu "
-        stop "$started"
+        sleep 0.5 # until the sound has opened, or given up
+        end_by_exit "$setup"
+        exits[$setup]+="$ended "
         sleep 0.2
     done
 done
@@ -158,6 +179,7 @@ for setup in "${setups[@]}"; do
     echo "startup_ms $setup $(median <<<"${times[$setup]}")"
     echo "startup_runs_ms $setup ${times[$setup]% }"
     echo "startup_cpu_ms $setup $(median <<<"${cpus[$setup]}")"
+    [ "$setup" = bare ] || echo "exit_ms $setup $(median <<<"${exits[$setup]}") runs ${exits[$setup]% }"
 done
 
 # Resident memory, all told and by mapping (the largest twelve; "[anon]" is
