@@ -72,7 +72,11 @@ void Forget(pa_operation* operation)
 
 } // namespace
 
-TGamePulseOutput::TGamePulseOutput() : Loop(pa_threaded_mainloop_new()) {}
+// The stop's file comes before the loop's thread, which reads it.
+TGamePulseOutput::TGamePulseOutput()
+    : Loop(pa_threaded_mainloop_new()), StopFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+}
 
 TGamePulseOutput::~TGamePulseOutput()
 {
@@ -109,7 +113,6 @@ std::unique_ptr<TGamePulseOutput> TGamePulseOutput::Open(const std::stop_token& 
 
 bool TGamePulseOutput::HearStops()
 {
-    StopFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(Loop);
     StopHeard =
         StopFd < 0 ? nullptr : api->io_new(api, StopFd, PA_IO_EVENT_INPUT, StopRequested, Loop);
