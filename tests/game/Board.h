@@ -13,25 +13,18 @@
 
 using TSounds = std::vector<int>;
 
-// Key index 0..3 of a letter L, R, U, D in either case.
-inline int KeyOf(char letter)
-{
-    return static_cast<int>(std::string("LRUD").find(static_cast<char>(toupper(letter))));
-}
-
 class TBoard {
 public:
     explicit TBoard(const std::string& picture)
         : Field(static_cast<int>(picture.find(' ')),
                 static_cast<int>((picture.size() + 1) / (picture.find(' ') + 1)))
     {
-        const int width = Field.Map.Width();
         for (std::size_t p = 0; p < Pads.size(); ++p)
             Pads[p].SetKeys(Common::KeyTable[p]);
         for (const std::string pass : {"#+o", "1", "2", "H", "csg"}) {
             for (int i = 0; i < static_cast<int>(picture.size()); ++i) {
                 const auto kind = pass.find(picture[i]);
-                const int x = i % (width + 1), y = i / (width + 1);
+                const int x = i % (Field.Map.Width() + 1), y = i / (Field.Map.Width() + 1);
                 if (kind == std::string::npos)
                     continue;
                 if (pass == "#+o")
@@ -49,6 +42,9 @@ public:
         Field.Over = false;
         Field.Map.ClearDirty();
     }
+
+    // Key index 0..3 of a letter L, R, U, D in either case.
+    static int KeyOf(char c) { return static_cast<int>(std::string("LRUDlrud").find(c) % 4); }
 
     // One character a cell, rows apart by blanks.
     template <typename TCellChar> std::string Cells(TCellChar cellChar) const
@@ -96,10 +92,9 @@ public:
         for (const char event : events) {
             if (event == '|')
                 Pads[0].ClearPressed();
-            else if (isupper(event) != 0)
-                Pads[0].KeyDown(Common::KeyTable[0][KeyOf(event)]);
             else
-                Pads[0].KeyUp(Common::KeyTable[0][KeyOf(event)]);
+                (Pads[0].*(isupper(event) != 0 ? &TGamePad::KeyDown : &TGamePad::KeyUp))(
+                    Common::KeyTable[0][KeyOf(event)]);
         }
     }
 

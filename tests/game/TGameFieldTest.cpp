@@ -9,7 +9,7 @@ namespace {
 constexpr int Back = 4, GameOver = 5;
 
 // Ticks until the game ends; the high score changes only then.
-TEST(TGameFieldTest, HowGamesEnd)
+TEST(TGameFieldTest, HowGamesEndWhatTheStatusLineShowsAndWhatItemsLeave)
 {
     const std::vector<std::tuple<const char*, const char*, TSounds, int>> ends = {
         {"#1#.##", "Game Over", {GameOver}, 0},
@@ -29,19 +29,15 @@ TEST(TGameFieldTest, HowGamesEnd)
             board.Head(static_cast<int>(p), "L");
         TSounds sounds;
         for (int tick = 0; tick < 3 && !board.Field.Over; ++tick) {
-            for (const int sound : board.Step(true))
-                sounds.push_back(sound);
+            std::ranges::copy(board.Step(true), std::back_inserter(sounds));
             EXPECT_EQ(board.Field.HighScore, board.Field.Over ? highScore : 0);
         }
         EXPECT_EQ(sounds, heard);
         EXPECT_EQ(board.Field.Message, message);
     }
-}
 
-// The status line as drawn, blanks included: text 19 high in the strip 24
-// high at 304 has its top at 306, and the scores end at its right edge.
-TEST(TGameFieldTest, StatusLineAndItemsLeftLying)
-{
+    // The status line as drawn, blanks included: text 19 high in the strip 24
+    // high at 304 has its top at 306, and the scores end at its right edge.
     for (const auto& [picture, message, left, right] :
          {std::tuple{"#1# ###", "Got a Stamp", " Got a Stamp", "Sc: 3  Hi: 12 "},
           {"12# ###", "P2 is Stuck", " P2 is Stuck", "P1: 3  P2: 2 "},

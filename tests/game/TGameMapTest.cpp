@@ -14,9 +14,8 @@ TEST(TGameMapTest, WhatCanBeEnteredAndWhatCanBePlacedOn)
               "-pp --- ppp");
     EXPECT_EQ(board.Cells([&](int x, int y) { return map.IsFree(x, y) ? 'f' : '-'; }),
               "--- --- fff");
-    EXPECT_EQ(
-        board.Cells([&](int x, int y) { return static_cast<char>('0' + map.CountPassable(x, y)); }),
-        "111 122 121");
+    EXPECT_EQ(board.Cells([&](int x, int y) { return std::to_string(map.CountPassable(x, y)); }),
+              "111 122 121");
 }
 
 } // namespace

@@ -4,18 +4,10 @@
 
 namespace {
 
-// Key indices from the newest: 0 left, 1 right, 2 up, 3 down.
-std::string List(const TGamePad& pad, int (TGamePad::*at)(int) const)
-{
-    std::string keys;
-    for (int pos = 0; (pad.*at)(pos) >= 0; ++pos)
-        keys += std::to_string((pad.*at)(pos));
-    return keys;
-}
-
+// Events, then the keys held and the keys pressed as key indices from the
+// newest: 0 left, 1 right, 2 up, 3 down.
 TEST(TGamePadTest, HeldAndPressedKeysNewestFirst)
 {
-    // Events, then the keys held and the keys pressed.
     for (const auto& [events, held, pressed] : {
              std::tuple{"LU", "20", "20"},
              {"LU|u", "0", ""},
@@ -27,8 +19,13 @@ TEST(TGamePadTest, HeldAndPressedKeysNewestFirst)
         TBoard board("# #");
         board.Keys(events);
         board.Pads[0].KeyDown(Common::KeyTable[1][0]); // not its own: ignored
-        EXPECT_EQ(List(board.Pads[0], &TGamePad::HeldAt), held);
-        EXPECT_EQ(List(board.Pads[0], &TGamePad::PressedAt), pressed);
+        for (const auto& [at, keys] :
+             {std::pair{&TGamePad::HeldAt, held}, {&TGamePad::PressedAt, pressed}}) {
+            std::string listed;
+            for (int pos = 0; (board.Pads[0].*at)(pos) >= 0; ++pos)
+                listed += std::to_string((board.Pads[0].*at)(pos));
+            EXPECT_EQ(listed, keys);
+        }
     }
 }
 

@@ -8,39 +8,32 @@ namespace {
 constexpr int Collision = 3;
 
 // One step of player 1 from a picture, with the seed, the steps it has taken
-// and the key events since the last tick; whether a collision was heard.
-using TMove = std::tuple<const char*, std::uint32_t, const char*, const char*, const char*,
-                         const char*, bool>;
+// and the key events since the last tick; how many collisions were heard.
+using TMove = std::tuple<const char*, int, const char*, const char*, const char*, const char*, int>;
 
-// At a wall with no way given, the four directions are tried in an order
-// shuffled by swapping direction i with (draw mod 4), after the blink's draw:
-// seed 1 gives down, up, left, right; seed 4 right, up, down, left; seed 5
-// left, up, right, down.
+// At a wall with no way given, the four directions are tried in an order shuffled by swapping
+// direction i with (draw mod 4), after the blink's draw: seed 1 gives down, up, left, right; seed 4
+// right, up, down, left; seed 5 left, up, right, down.
 TEST(TGamePlayerUnitTest, ChoosesItsStepAndTakesWhatItMeets)
 {
     const char* const wall = "##### #...# #.1## #...# #####";
     const char* const open = "##### #...# #.1.# #...# #####";
     const std::vector<TMove> moves = {
-        {"waits for a first key", 1, open, "", "", open, false},
-        {"a first key", 1, open, "", "R", "##### #...# #..1# #...# #####", false},
+        {"waits for a first key", 1, open, "", "", open, 0},
+        {"a first key", 1, open, "", "R", "##### #...# #..1# #...# #####", 0},
         {"a first move is never heard", 1, "##### #.1## ##.## #####", "", "R",
-         "##### #..## ##1## #####", false},
-        {"the request wins", 1, open, "R", "U", "##### #.1.# #...# #...# #####", false},
-        {"a blocked request", 1, "##### #.+.# #.1.# #####", "R", "U", "##### #.+.# #..1# #####",
-         false},
-        {"a reversal in the open", 1, open, "R", "L", "##### #...# #1..# #...# #####", false},
-        {"a tap between two ticks", 1, open, "R", "Dd", "##### #...# #...# #.1.# #####", false},
-        {"a held key beats a newer tap", 1, open, "R", "UDd", "##### #.1.# #...# #...# #####",
-         false},
-        {"a wall, the last vertical step", 4, wall, "DR", "", "##### #...# #..## #.1.# #####",
-         true},
-        {"a wall, the shuffle of seed 1", 1, wall, "R", "", "##### #...# #..## #.1.# #####", true},
-        {"a wall, the shuffle of seed 4", 4, wall, "R", "", "##### #.1.# #..## #...# #####", true},
-        {"turning back is never heard", 5, wall, "R", "", "##### #...# #1.## #...# #####", false},
-        {"one way out, unheard", 1, "##### ##.## #o1## #####", "R", "", "##### ##1## #o.## #####",
-         false},
-        {"the other player blocks", 1, "###### #.12.# ######", "R", "", "###### #1.2.# ######",
-         false},
+         "##### #..## ##1## #####", 0},
+        {"the request wins", 1, open, "R", "U", "##### #.1.# #...# #...# #####", 0},
+        {"a blocked request", 1, "##### #.+.# #.1.# #####", "R", "U", "##### #.+.# #..1# #####", 0},
+        {"a reversal in the open", 1, open, "R", "L", "##### #...# #1..# #...# #####", 0},
+        {"a tap between two ticks", 1, open, "R", "Dd", "##### #...# #...# #.1.# #####", 0},
+        {"a held key beats a newer tap", 1, open, "R", "UDd", "##### #.1.# #...# #...# #####", 0},
+        {"a wall, the last vertical step", 4, wall, "DR", "", "##### #...# #..## #.1.# #####", 1},
+        {"a wall, the shuffle of seed 1", 1, wall, "R", "", "##### #...# #..## #.1.# #####", 1},
+        {"a wall, the shuffle of seed 4", 4, wall, "R", "", "##### #.1.# #..## #...# #####", 1},
+        {"turning back is never heard", 5, wall, "R", "", "##### #...# #1.## #...# #####", 0},
+        {"one way out", 1, "##### ##.## #o1## #####", "R", "", "##### ##1## #o.## #####", 0},
+        {"the other player blocks", 1, "###### #.12.# ######", "R", "", "###### #1.2.# ######", 0},
     };
     for (const auto& [name, seed, before, heading, keys, after, heard] : moves) {
         SCOPED_TRACE(name);
@@ -48,7 +41,7 @@ TEST(TGamePlayerUnitTest, ChoosesItsStepAndTakesWhatItMeets)
         TBoard board(before);
         board.Head(0, heading);
         board.Keys(keys);
-        EXPECT_EQ(board.Step(), heard ? TSounds{Collision} : TSounds{});
+        EXPECT_EQ(board.Step(), TSounds(heard, Collision));
         EXPECT_EQ(board.Picture(), after);
     }
 

@@ -56,9 +56,8 @@ TEST(TGameGamepadsTest, ControllersSteerTheirPlayersLikeKeys)
              {"+ + + | 1- | 3R |", "[][][ +27] = 27"}, // the third waited for a place
              {"+ | 1L ! 1R 1r !", "[][][] ="},         // another program has the keyboard
              {"+ | 1L ! |", "[][][] = 25"},            // the poll finds it held again
-         }) {
+         })
         EXPECT_EQ(Play(script), told) << script;
-    }
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The tables of the best games and their text, as tables of input and
-// expected output.
+// The tables of the best games and their text, as tables of input and expected output.
 #include "TGameScores.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +6,6 @@
 #include <climits>
 
 namespace {
-
-using namespace std::string_literals;
 
 // Scores added in turn to one table, and the table after them as score:turn,
 // the newest entry starred.
@@ -34,9 +31,8 @@ TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnesAndTheTextReadsBack
         EXPECT_TRUE(scores.Table(TGameScores::OnePlayer).empty());
     }
 
-    // Names keep no control characters and at most 32 characters; the text
-    // reads back, and a text that is not of the game's writing is turned
-    // away whole.
+    // Names keep no control characters and at most 32 characters; the text reads back, and a text
+    // that is not of the game's writing is turned away whole.
     const std::string long33 = "Ännchen von Tharau ist's, die mir";
     EXPECT_EQ(TGameScores::CleanName("A\tb\r\nc\x7F\x1B[0m"), "Abc[0m");
     EXPECT_EQ(TGameScores::CleanName(long33), long33.substr(0, long33.size() - 1));
@@ -53,13 +49,13 @@ TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnesAndTheTextReadsBack
     std::string eleven = "Tolm Game scores 1\n";
     for (int i = 0; i < 11; ++i)
         eleven += "1\t5\t2026-12-07\tx\n";
-    for (const std::string& bad :
-         {std::string(), "Tolm Game scores 2\n"s, "x\n"s + text, text + "3\t1\t2026-12-07\tx\n",
-          text + "1\t0\t2026-12-07\tx\n", text + "1\t13\t2026-12-07\tx\n",
-          text + "1\t1\t7.12.2026\tx\n", text + "1\t1\t2026-12-07\tx\ty\n",
-          text + "1\t1\t2026-12-07\t" + std::string(33, 'x') + "\n",
-          text + "1\t1x\t2026-12-07\tx\n", text + "1\t99999999999\t2026-12-07\tx\n",
-          text + "last\ta\x01\n", eleven})
+    for (const std::string& bad : std::vector<std::string>{
+             "", "Tolm Game scores 2\n", "x\n" + text, text + "3\t1\t2026-12-07\tx\n",
+             text + "1\t0\t2026-12-07\tx\n", text + "1\t13\t2026-12-07\tx\n",
+             text + "1\t1\t7.12.2026\tx\n", text + "1\t1\t2026-12-07\tx\ty\n",
+             text + "1\t1\t2026-12-07\t" + std::string(33, 'x') + "\n",
+             text + "1\t1x\t2026-12-07\tx\n", text + "1\t99999999999\t2026-12-07\tx\n",
+             text + "last\ta\x01\n", eleven})
         EXPECT_EQ(TGameScores::Parse(bad), std::nullopt) << bad;
     EXPECT_EQ(TGameScores::PathIn("/d", "/h"), "/d/tolm-game/scores");
     EXPECT_EQ(TGameScores::PathIn("d", "/h"), "/h/.local/share/tolm-game/scores");

@@ -1,5 +1,5 @@
-// The settings text without a file: the value list, the INI text and the
-// nine values, as tables of input and expected output.
+// The settings without a file: the INI text, the value list, the nine values and
+// the file's place, as tables of input and expected output.
 #include "TGameSettings.h"
 #include "CommaText.h"
 #include "TGameIniFile.h"
@@ -33,7 +33,7 @@ const std::vector<std::tuple<const char*, const char*, const char*>> IniCases = 
      "[Settings]\r\nA=1\r\nC=3\r\nValues=new\r\n\r\n[Other]\r\nB=2\r\n\r\n"},
 };
 
-TEST(TGameIniFileTest, ReadsAndRewritesSettingsValuesThatSplitAtCommas)
+TEST(TGameSettingsTest, TheTextReadsBackAndLivesWhereThePlayerMayWrite)
 {
     for (const auto& [text, read, written] : IniCases) {
         SCOPED_TRACE(testing::PrintToString(text));
@@ -53,51 +53,35 @@ TEST(TGameIniFileTest, ReadsAndRewritesSettingsValuesThatSplitAtCommas)
         {R"("x, ""y""" ,z)", {R"(x, "y")", "z"}},
         {"\"open", {"open"}},
     };
-    for (const auto& [text, values] : cases) {
-        SCOPED_TRACE(testing::PrintToString(text));
-        EXPECT_EQ(CommaText::Split(text), values);
-    }
-}
+    for (const auto& [text, values] : cases)
+        EXPECT_EQ(CommaText::Split(text), values) << testing::PrintToString(text);
 
-using TPosition = TGameSettings::TPosition;
-
-TEST(TGameSettingsTest, ParseAndRoundTrip)
-{
-    const std::vector<std::pair<const char*, std::optional<TGameSettings>>> cases = {
-        {"-1,-1,7,0,0,672,656,10,20,",
-         TGameSettings{{true, true}, {7, false, false}, 672, 656, TPosition{10, 20}}},
+    // Flags are on unless 0 or false, values past the ninth are ignored, one bad
+    // or missing value refuses the whole text, and what Format writes reads back.
+    const std::vector<std::pair<const char*, TGameSettings>> settings = {
+        {"-1,-1,7,0,0,672,656,10,20,", {{true, true}, {7, false, false}, 672, 656, {{10, 20}}}},
         {"True,false,-2147483648,TRUE,FALSE,1,2,3,4",
-         TGameSettings{{true, false}, {INT_MIN, true, false}, 1, 2, TPosition{3, 4}}},
-        {"2,-0,+5,00,1,0,0,-3,-4,x,y",
-         TGameSettings{{true, false}, {5, false, true}, 0, 0, TPosition{-3, -4}}},
-        {"9,-3,7,40,-500,1,2,3,4",
-         TGameSettings{{true, true}, {7, true, true}, 1, 2, TPosition{3, 4}}},
+         {{true, false}, {INT_MIN, true, false}, 1, 2, {{3, 4}}}},
+        {"2,-0,+5,00,1,0,0,-3,-4,x,y", {{true, false}, {5, false, true}, 0, 0, {{-3, -4}}}},
+        {"9,-3,7,40,-500,1,2,3,4", {{true, true}, {7, true, true}, 1, 2, {{3, 4}}}},
         {"60,-7,0,8,100000000000000000000,1,2,3,4",
-         TGameSettings{{true, true}, {0, true, true}, 1, 2, TPosition{3, 4}}},
-        {"0,-1,5,0,0", std::nullopt},
-        {"0,-1,1,0,-1,1,1,1", std::nullopt},
-        {"0,yes,0,0,0,1,1,1,1", std::nullopt},
-        {"0,0,7,0,-1,336,328,x,20,", std::nullopt},
-        {"0,-1,2147483648,0,-1,1,1,1,1", std::nullopt},
-        {"0,-1,0x10,0,-1,1,1,1,1", std::nullopt},
-        {"0,-1,1,0,-1,1,1,1,", std::nullopt},
+         {{true, true}, {0, true, true}, 1, 2, {{3, 4}}}},
     };
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [text, expected] : settings) {
         SCOPED_TRACE(text);
         EXPECT_EQ(TGameSettings::Parse(text), expected);
-        if (expected) {
-            EXPECT_EQ(TGameSettings::Parse(expected->Format()), expected);
-        }
+        EXPECT_EQ(TGameSettings::Parse(expected.Format()), expected);
     }
-}
+    for (const char* bad :
+         {"0,-1,5,0,0", "0,-1,1,0,-1,1,1,1", "0,yes,0,0,0,1,1,1,1", "0,0,7,0,-1,336,328,x,20,",
+          "0,-1,2147483648,0,-1,1,1,1,1", "0,-1,0x10,0,-1,1,1,1,1", "0,-1,1,0,-1,1,1,1,"})
+        EXPECT_EQ(TGameSettings::Parse(bad), std::nullopt) << bad;
 
-TEST(TGameSettingsPlaceTest, BesideTheProgramOnlyWhereThePlayerMayWrite)
-{
-    const std::string beside = "/opt/game/Settings.ini";
+    // The file goes beside the program only where the player may write it.
+    const std::string beside = "/opt/game/Settings.ini", xdg = "/xdg/tolm-game/Settings.ini";
     const std::string config = "/home/p/.config/tolm-game/Settings.ini";
-    const std::string xdg = "/xdg/tolm-game/Settings.ini";
     // Folder writable, file there, file writable, $XDG_CONFIG_HOME, $HOME.
-    const std::vector<std::pair<TGameSettingsPlace::TFacts, TGameSettingsPlace>> cases = {
+    const std::vector<std::pair<TGameSettingsPlace::TFacts, TGameSettingsPlace>> places = {
         {{"/opt/game/", true, false, false, "/xdg", "/home/p"}, {beside, ""}},
         {{"/opt/game/", true, true, true, {}, "/home/p"}, {beside, ""}},
         {{"/opt/game/", true, true, false, {}, "/home/p"}, {config, beside}},
@@ -108,11 +92,10 @@ TEST(TGameSettingsPlaceTest, BesideTheProgramOnlyWhereThePlayerMayWrite)
         {{"/opt/game/", false, true, false, {}, {}}, {beside, ""}},
         {{"/opt/game/", false, false, false, "xdg", "home"}, {beside, ""}},
     };
-    for (std::size_t row = 0; row < cases.size(); ++row) {
-        SCOPED_TRACE(row);
-        const TGameSettingsPlace chosen = TGameSettingsPlace::Choose(cases[row].first);
-        EXPECT_EQ(chosen.File, cases[row].second.File);
-        EXPECT_EQ(chosen.Defaults, cases[row].second.Defaults);
+    for (std::size_t row = 0; row < places.size(); ++row) {
+        const TGameSettingsPlace chosen = TGameSettingsPlace::Choose(places[row].first);
+        EXPECT_EQ(chosen, places[row].second)
+            << "row " << row << " chose " << chosen.File << ", defaults " << chosen.Defaults;
     }
 }
 

@@ -17,11 +17,9 @@ namespace {
 constexpr std::uint32_t Interval = 1;
 
 // Lets the test wait until a tick waits for the GUI thread.
-class TWatchedQtSynchronizer : public TGameQtSynchronizer {
-public:
+struct TWatchedQtSynchronizer : TGameQtSynchronizer {
     std::counting_semaphore<> Posted{0};
 
-protected:
     void PostWakeUp() override
     {
         TGameQtSynchronizer::PostWakeUp();
@@ -29,15 +27,14 @@ protected:
     }
 };
 
-// Stopping from the GUI thread while a tick waits for it, as the game view
-// does when it is deleted: the tick runs during the wait and the wait
-// returns. Repeated, with the stop coming after a different number of ticks
-// served by the event loop, so a race has chances to show.
+// Stopping from the GUI thread while a tick waits for it, as the game view does when it is deleted:
+// the tick runs during the wait and the wait returns. Repeated, with the stop coming after a
+// different number of ticks served by the event loop, so a race has chances to show.
 TEST(TGameQtSynchronizerTest, StoppingWhileATickIsPendingRunsItAndTicksGoOnInModalLoops)
 {
+    TGameSystemClock clock;
     for (int round = 0; round < 300; ++round) {
         TWatchedQtSynchronizer synchronizer;
-        TGameSystemClock clock;
         int ticks = 0;
         TGameTimer timer(synchronizer, clock, Interval, [&](TGameTimer&) { ++ticks; });
         timer.Resume();
@@ -55,12 +52,10 @@ TEST(TGameQtSynchronizerTest, StoppingWhileATickIsPendingRunsItAndTicksGoOnInMod
         ASSERT_EQ(ticks, round % 3 + 1) << "round " << round;
     }
 
-    // Ticks go on inside modal loops: a message box opened from a command
-    // that the main loop dispatches, as a menu command opens one; the tick
-    // handler closes it after three ticks.
+    // Ticks go on inside modal loops: a message box opened from a command that the main loop
+    // dispatches, as a menu command opens one; the tick handler closes it after three ticks.
     QMessageBox box(QMessageBox::Information, "Tolm Game", "Ticks go on behind this box.");
     TGameQtSynchronizer synchronizer;
-    TGameSystemClock clock;
     int ticks = 0;
     TGameTimer timer(synchronizer, clock, Interval, [&](TGameTimer&) {
         if (box.isVisible() && ++ticks == 3)

@@ -7,8 +7,7 @@
 
 // The game's own sheet, loaded once.
 const TGameSpriteList& Sprites();
-// A 16 x 16 cell of ground with the image's opaque pixels over it; image -1
-// is bare ground.
+// A 16 x 16 cell of ground with the image's opaque pixels over it; image -1 is bare ground.
 QImage SpriteOver(int image, QRgb ground);
 // The smallest rectangle of area holding every pixel of white text (anti-
 // aliased edges aside); null when there is none.

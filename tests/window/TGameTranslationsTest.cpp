@@ -28,22 +28,18 @@ TTexts Refreshed(const QString& language)
 {
     const QTemporaryDir folder;
     const QString name = "tolm_" + language + ".ts";
-    QFile file(folder.filePath(name));
-    EXPECT_TRUE(QFile::copy(TOLM_SOURCE_DIR "/resources/translations/" + name, file.fileName()));
-    EXPECT_EQ(0,
-              QProcess::execute(TOLM_LUPDATE, {"-silent", TOLM_SOURCES, "-ts", file.fileName()}));
-    file.open(QIODevice::ReadOnly);
+    QFile ts(folder.filePath(name));
+    EXPECT_TRUE(QFile::copy(TOLM_SOURCE_DIR "/resources/translations/" + name, ts.fileName()));
+    EXPECT_EQ(QProcess::execute(TOLM_LUPDATE, {"-silent", TOLM_SOURCES, "-ts", ts.fileName()}), 0);
+    ts.open(QIODevice::ReadOnly);
     TTexts texts;
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(&ts);
     std::array<QString, 2> key; // context, source
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name" || xml.name() == u"source")
+    for (xml.readNext(); !xml.atEnd(); xml.readNext())
+        if (xml.isStartElement() && (xml.name() == u"name" || xml.name() == u"source"))
             key.at(xml.name() == u"source") = xml.readElementText();
-        else if (xml.name() == u"translation")
+        else if (xml.isStartElement() && xml.name() == u"translation")
             texts[{key[0], key[1]}] = xml.attributes().isEmpty() ? xml.readElementText() : "";
-    }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return texts;
 }
@@ -60,35 +56,24 @@ std::string Marks(const QString& text)
     return marks.join(' ').toStdString();
 }
 
-} // namespace
-
-// The first of the desktop's languages that the game speaks; English, once
-// named, wins over any after it.
-TEST(TGameTranslationsTest, TheFirstLanguageTheGameSpeaksIsChosen)
+// The first of the desktop's languages that the game speaks is chosen; English, once named, wins
+// over any after it. Every text translated with its placeholders, lines and access key; no menu
+// with an access key twice; the longest message and widest scores side by side with a blank
+// between; the instructions' lines half a cell off the edges.
+TEST(TGameTranslationsTest, TheFirstLanguageSpokenIsChosenAndEachIsCompleteAndFits)
 {
     const std::vector<std::pair<QStringList, std::string>> cases = {
         {{"xx-YY", "de-AT", "fr"}, "de"}, {{"pt-PT"}, "pt_BR"},  {{"pt"}, "pt_BR"},
         {{"ja-JP", "de"}, "ja"},          {{"en-GB", "de"}, ""}, {{"C", "uk"}, "uk"}};
     for (const auto& [wanted, chosen] : cases)
         EXPECT_EQ(TGameLanguage(wanted).Name(), chosen) << wanted.join(' ').toStdString();
-}
 
-// Every text translated with its placeholders, lines and access key; no menu
-// with an access key twice; the longest message and widest scores side by side
-// with a blank between; the instructions' lines half a cell off the edges.
-TEST(TGameTranslationsTest, EveryLanguageIsCompleteAndFits)
-{
     QImage picture(Common::ViewRect.Width(), Common::ViewRect.Height(), QImage::Format_RGB32);
     TGameTextCache cache(TGamePainterCanvas::PictureFont());
     TGamePainterCanvas canvas(picture, cache);
     const auto width = [&](const std::string& text) { return canvas.TextExtent(text).Width; };
     for (const QString& language : Languages) {
         SCOPED_TRACE(language.toStdString());
-        const TTexts texts = Refreshed(language == "en" ? "de" : language);
-        for (const auto& [key, translation] : texts)
-            EXPECT_TRUE(language == "en" ||
-                        (!translation.isEmpty() && Marks(translation) == Marks(key.second)))
-                << key.second.toStdString() << " as " << translation.toStdString();
         const TGameLanguage speaking({language});
         const QTemporaryDir scratch;
         const TGameForm form({scratch.filePath("Settings.ini").toStdString(), ""}, "",
@@ -108,7 +93,10 @@ TEST(TGameTranslationsTest, EveryLanguageIsCompleteAndFits)
         TGameField field(Common::FieldWidth, Common::FieldHeight);
         field.Translate = TGameBox::RuleWord;
         int message = width(" " + TGameBox::tr("Paused").toStdString());
-        for (const auto& [key, text] : texts) {
+        for (const auto& [key, translation] : Refreshed(language == "en" ? "de" : language)) {
+            EXPECT_TRUE(language == "en" ||
+                        (!translation.isEmpty() && Marks(translation) == Marks(key.second)))
+                << key.second.toStdString() << " as " << translation.toStdString();
             field.Message = key.second.toStdString();
             if (key.first == "TGameField" && !key.second.endsWith(':'))
                 message = std::max(message, width(field.StatusLeftText()));
@@ -130,3 +118,5 @@ TEST(TGameTranslationsTest, EveryLanguageIsCompleteAndFits)
             << "message " << message << " px, scores " << scores << " px";
     }
 }
+
+} // namespace
