@@ -26,7 +26,7 @@ int DpadKeyIndex(std::uint8_t button)
 
 } // namespace
 
-std::unique_ptr<TGameGamepads> TGameGamepads::Open()
+std::unique_ptr<TGameGamepads> TGameGamepads::Open(int lookEvery)
 {
     // SDL would otherwise take over SIGINT and SIGTERM and turn them into
     // events nobody reads, and the game could no longer be ended by a signal.
@@ -34,7 +34,7 @@ std::unique_ptr<TGameGamepads> TGameGamepads::Open()
     // Controllers are a nicety: without them the keys play alone, unasked.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return nullptr;
-    return std::unique_ptr<TGameGamepads>(new TGameGamepads());
+    return std::unique_ptr<TGameGamepads>(new TGameGamepads(lookEvery));
 }
 
 TGameGamepads::~TGameGamepads()
@@ -53,6 +53,11 @@ std::vector<TGameGamepadEvent> TGameGamepads::Update(bool focused)
 {
     Focused = focused;
     Told.clear();
+    const bool connected =
+        std::ranges::any_of(Places, [](const TPlace& place) { return place.Id >= 0; });
+    if (!connected && Unasked++ % LookEvery != 0)
+        return Told;
+    Unasked = 1;
     SDL_PumpEvents();
     // Taken in batches, so the queue is read once and left empty: events of
     // other kinds (the audio devices') have no reader and would fill it.

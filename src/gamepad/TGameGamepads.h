@@ -23,8 +23,10 @@ union SDL_Event;
 
 class TGameGamepads : public TGameKeyboard {
 public:
-    // Null where SDL's game-controller subsystem cannot start.
-    static std::unique_ptr<TGameGamepads> Open();
+    // Null where SDL's game-controller subsystem cannot start. While no
+    // controller is connected, SDL is asked for one only at every
+    // lookEvery-th update, the first included: asking wakes the process.
+    static std::unique_ptr<TGameGamepads> Open(int lookEvery = 1);
     // Closes the controllers and gives back the subsystem.
     ~TGameGamepads() override;
     TGameGamepads(const TGameGamepads&) = delete;
@@ -51,7 +53,7 @@ private:
         TGameGamepad State;
     };
 
-    TGameGamepads() = default;
+    explicit TGameGamepads(int lookEvery) : LookEvery(lookEvery) {}
     void Handle(const SDL_Event& event);
     void Connect(int deviceIndex);
     void Disconnect(std::int32_t id);
@@ -63,6 +65,9 @@ private:
     void Tell(TGameGamepadEventKind kind, int value);
 
     std::array<TPlace, 2> Places;
+    const int LookEvery;
+    // Updates since SDL was last asked.
+    int Unasked = 0;
     bool Focused = false;
     std::vector<TGameGamepadEvent> Told;
 };

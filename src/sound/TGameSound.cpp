@@ -157,21 +157,35 @@ void TGameSound::Play(int id)
 {
     if (!Enabled || Output() == nullptr)
         return;
-    if (Loaded(id))
-        Output()->Start(Effects[id]);
-    else
-        Output()->Stop();
+    if (!Loaded(id)) {
+        Stop();
+        return;
+    }
+    Output()->Start(Effects[id]);
+    // The server plays it a buffer's length later at most, 120 ms, and
+    // corking it sooner would cut its end.
+    const auto length = std::chrono::microseconds(
+        static_cast<std::int64_t>(Effects[id].size()) * 1'000'000 / TGameSoundOutput::Rate);
+    Silent = std::chrono::steady_clock::now() + length + std::chrono::milliseconds(250);
 }
 
 void TGameSound::Stop()
 {
+    Silent = {};
     if (Output() != nullptr)
         Output()->Stop();
+}
+
+bool TGameSound::Sounding() const
+{
+    return std::chrono::steady_clock::now() < Silent;
 }
 
 void TGameSound::SetIdle(bool idle)
 {
     const std::scoped_lock locked(IdleLock);
+    if (idle == FIdle)
+        return;
     FIdle = idle;
     if (Output() != nullptr)
         Output()->SetIdle(idle);

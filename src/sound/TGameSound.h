@@ -11,6 +11,7 @@
 #include "TGameSoundSink.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,7 +59,11 @@ public:
     void Stop();
     // Outside a game the output may rest (the sound server's sink can then
     // suspend); a game uncorks it before its first effect. Not idle at first.
+    // Telling it what it was last told does nothing.
     void SetIdle(bool idle);
+    // Whether the effect started last may still be heard: its length from
+    // its start, and the server's buffer beyond.
+    bool Sounding() const;
     // Whether effect id has samples to play.
     bool Loaded(int id) const;
 
@@ -79,6 +84,8 @@ private:
     // keeps a change from falling between the two.
     bool FIdle = false;
     std::mutex IdleLock;
+    // When the effect started last has played out.
+    std::chrono::steady_clock::time_point Silent;
     // Last, so that it starts only once what it sets exists.
     std::jthread Opener;
 };

@@ -99,7 +99,8 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
     // SDL counts the users of its subsystems without a lock, and the sound's
     // share of them may be taken on a thread of its own: the controllers'
     // share is taken first, before the sound player can start any thread.
-    Gamepads = TGameGamepads::Open();
+    // With none connected, one plugged in is looked for once a second.
+    Gamepads = TGameGamepads::Open(static_cast<int>(1000 / TickInterval));
     SoundPlayer = std::make_unique<TGameSound>();
     SoundPlayer->Load(TGameSound::PathsIn(Common::SoundFolder()));
     Picture = QImage(width(), height(), QImage::Format_RGB32);
@@ -107,11 +108,14 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
     SetOptions(TGameBoxOptions());
     PhysicalKeys = TGameX11Keyboard::Open();
     // A key let go while another program had the keyboard sends us no
-    // release; forgetting every key then lets the next poll release it.
+    // release; forgetting every key then lets the next poll release it. The
+    // game's own menus and boxes keep the application active.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive)
-                    Keys.Clear();
+                if (state == Qt::ApplicationActive)
+                    return;
+                Keys.Clear();
+                PlayerAway();
             });
     qGuiApp->installEventFilter(this);
     Timer->Resume();
@@ -170,7 +174,14 @@ void TGameBox::TogglePause()
     if (!Playing())
         return;
     FPaused = !FPaused;
+    RestSound();
     Changed();
+}
+
+void TGameBox::PlayerAway()
+{
+    if (!FPaused)
+        TogglePause();
 }
 
 void TGameBox::KeyUp(int keyCode)
@@ -283,10 +294,8 @@ void TGameBox::SetState(TGameBoxState state)
     FState = state;
     if (std::exchange(FPaused, false))
         Changed();
-    // The instructions screen needs no sound: the server may rest meanwhile.
-    // A game's end keeps it awake, for the effect that ends the game.
-    if (state == gbsInstructions || state == gbsOnePlayer || state == gbsTwoPlayers)
-        SoundPlayer->SetIdle(state == gbsInstructions);
+    // A new game wakes the sound before its first effect.
+    RestSound();
     if (state == gbsInstructions) {
         TGamePainterCanvas canvas(Picture, *Texts);
         DrawInstructions(canvas);
@@ -329,6 +338,7 @@ void TGameBox::TimerTick()
     }
     for (const auto& pad : Pads)
         pad->ClearPressed();
+    RestSound();
     ShowChanges(status);
 }
 
@@ -353,6 +363,11 @@ std::string TGameBox::StatusTexts() const
 bool TGameBox::Playing() const
 {
     return FState == gbsOnePlayer || FState == gbsTwoPlayers;
+}
+
+void TGameBox::RestSound()
+{
+    SoundPlayer->SetIdle((!Playing() || FPaused) && !SoundPlayer->Sounding());
 }
 
 void TGameBox::ShowChanges(const std::string& status)

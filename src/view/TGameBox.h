@@ -69,6 +69,9 @@ public:
     // are forgotten; the status line says so. OnChange tells of it.
     void TogglePause();
     bool Paused() const { return FPaused; }
+    // The player has turned to another program or hidden the window: a
+    // running game pauses, and stays paused when he comes back.
+    void PlayerAway();
     void Shutdown();
     // One tick as the timer runs it, for runs faster than the timer's clock.
     void Tick() { TimerTick(); }
@@ -129,6 +132,9 @@ private:
     void ShowChanges(const std::string& status);
     // A game runs: one started and not yet over.
     bool Playing() const;
+    // The sound rests outside a running game, paused included, once the
+    // last effect has played out: a corked stream lets the server sleep.
+    void RestSound();
     // The status line's texts as the view shows them: "Paused" on the left
     // while paused, the game's message otherwise.
     std::string StatusLeftText() const;

@@ -450,6 +450,13 @@ void TGameForm::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
+void TGameForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        GameBox->PlayerAway();
+    QMainWindow::changeEvent(event);
+}
+
 int TGameForm::Ask(QDialog& box) const
 {
     return Closed ? QDialog::Rejected : box.exec();

@@ -105,6 +105,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Once the window has closed, the game is ending: no box opens.
     void closeEvent(QCloseEvent* event) override;
+    // A window minimized pauses a running game, where the window system
+    // tells of it; elsewhere losing the keyboard does.
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -12,9 +12,9 @@ namespace {
 // "NL" "NR" "NU" "ND" "NS" press its d-pad or Start, lower case lets go, "NxV"
 // "NyV" move its stick to V; "|" updates, "!" without focus. Tells each
 // update's "[ +25 -25 S0]" (0x25 down, up, player 0's Start), "=" the keys held.
-std::string Play(const std::string& script)
+std::string Play(const std::string& script, int lookEvery = 1)
 {
-    const auto gamepads = TGameGamepads::Open();
+    const auto gamepads = TGameGamepads::Open(lookEvery);
     std::vector<std::unique_ptr<TVirtualPad>> pads;
     std::istringstream steps(script);
     std::ostringstream told;
@@ -58,6 +58,8 @@ TEST(TGameGamepadsTest, ControllersSteerTheirPlayersLikeKeys)
              {"+ | 1L ! |", "[][][] = 25"},            // the poll finds it held again
          })
         EXPECT_EQ(Play(script), told) << script;
+    // With none connected, a controller is looked for at every third update.
+    EXPECT_EQ(Play("| + | | | 1L 1l |", 3), "[][][][][ +25 -25] =");
 }
 
 } // namespace

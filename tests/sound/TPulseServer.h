@@ -10,6 +10,7 @@
 
 #include <array>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
@@ -59,6 +60,20 @@ public:
         std::error_code missing;
         for (int i = 0; i < 200 && std::filesystem::file_size(path, missing) == 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
+    // Whether the game's stream is corked, as the server tells: "yes",
+    // "no", or "" while there is none.
+    std::string Corked() const
+    {
+        const std::string command =
+            "pactl --server=" + Address() + " list sink-inputs | sed -n 's/.*Corked: //p'";
+        std::string told(8, '\0');
+        FILE* pactl = popen(command.c_str(), "r");
+        told.resize(pactl != nullptr ? std::fread(told.data(), 1, told.size(), pactl) : 0);
+        if (pactl != nullptr)
+            pclose(pactl);
+        return told.substr(0, told.find('\n'));
     }
 
 private:

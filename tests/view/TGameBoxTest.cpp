@@ -6,6 +6,8 @@
 #include "Random.h"
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
+#include "TPulseServer.h"
+#include "TScratchFolder.h"
 #include "TSpriteCells.h"
 #include "TVirtualPad.h"
 
@@ -44,7 +46,9 @@ TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
     Box.NewGame(0);
     Box.NewGame(3);
     Send(QEvent::KeyPress, Qt::Key_Escape);
+    Box.KeyDown(Common::KeyP); // no game to pause
     EXPECT_EQ(Box.State(), gbsInstructions);
+    EXPECT_FALSE(Box.Paused());
     EXPECT_EQ(Random::State(), before) << "no game was laid out";
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         for (const bool repeated : {false, true}) {
@@ -68,9 +72,10 @@ TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
     Send(QEvent::KeyRelease, Qt::Key_W);
     EXPECT_EQ(Box.Pad(1).HeldAt(0), -1);
 
-    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive); // another program's window
     EXPECT_TRUE(QTest::qWaitFor([&] { return Box.Pad(0).HeldAt(0) == -1; }, 2000));
     EXPECT_EQ(Box.Pad(0).HeldAt(1), -1);
+    EXPECT_TRUE(Box.Paused()) << "the game went on without its players";
 }
 
 // Two players play a whole game on controllers alone, each steering its own
@@ -81,7 +86,8 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
     std::array<TVirtualPad, 2> pads;
     Box.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Box)); // the controllers count only then
-    Box.Tick();                                     // takes them
+    for (int tick = 0; tick < 10; ++tick)           // a second's ticks take them
+        Box.Tick();
     for (const bool paused : {false, true, false}) {
         pads[1].Set(4, 1);
         Box.Tick();
@@ -100,6 +106,8 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
         pads[1].Set(direction(1), 0);
     }
     EXPECT_EQ(Box.State(), gbsGameOver);
+    Box.KeyDown(Common::KeyP); // after its end
+    EXPECT_FALSE(Box.Paused());
     // Behind a box Start does nothing, as Space typed into the box does nothing.
     for (const bool boxOpen : {true, false}) {
         QDialog box;
@@ -189,6 +197,38 @@ TEST_F(TGameBoxTest, TheScreenShowsThePictureAndTheInstructionsAreCentred)
     EXPECT_NEAR(ink.top() + ink.bottom(), 328, 4);
     EXPECT_NEAR(ink.height(), 7 * height, 4);
     EXPECT_LE(firstLine.left(), ink.left() + 2);
+}
+
+// Outside a running game, a paused one included, the sound rests once the
+// last effect has played, its stream corked so that the server sleeps; a
+// new game, or the game resumed, wakes it before its first effect.
+TEST(TGameBoxSoundTest, RestsOutsideARunningGameOnceItsEffectHasPlayed)
+{
+    const TScratchFolder scratch;
+    const TPulseServer server(scratch.Folder);
+    if (!server.Running())
+        GTEST_SKIP() << "no PulseAudio server to play through (package pulseaudio)";
+    qputenv("PULSE_SERVER", server.Address().c_str());
+    TGameBox box;
+    const auto corked = [&](const char* told) {
+        return QTest::qWaitFor([&] { return server.Corked() == told; }, 5000);
+    };
+    EXPECT_TRUE(corked("yes")) << "on the instructions screen";
+    for (const int players : {2, 1}) {
+        box.NewGame(players);
+        EXPECT_TRUE(corked("no")) << "a new game";
+        box.KeyDown(0x25); // into the fence, which ends the game with its effects
+        box.KeyDown('A');
+        while (box.State() != gbsGameOver)
+            box.Tick();
+        EXPECT_EQ(server.Corked(), "no") << "the end's effect cut off";
+        EXPECT_TRUE(corked("yes")) << "after the end's effect";
+    }
+    box.NewGame(1);
+    box.TogglePause();
+    EXPECT_TRUE(corked("yes")) << "paused";
+    box.TogglePause();
+    EXPECT_TRUE(corked("no")) << "resumed";
 }
 
 // Views playing busy two-player games with random keys, each deleted once

@@ -127,6 +127,8 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_EQ(box.State(), gbsTwoPlayers);
     form->New1PlayerP_MenuItem->trigger();
     EXPECT_EQ(box.State(), gbsOnePlayer);
+    form->showMinimized();
+    EXPECT_TRUE(box.Paused()) << "a game played on in a minimized window";
     for (QAction* item :
          {form->BusyGame_MenuItem, form->Sound_MenuItem, form->LastPosition_MenuItem}) {
         const bool before = item->isChecked();
