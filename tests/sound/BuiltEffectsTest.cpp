@@ -14,12 +14,11 @@ namespace {
 
 using namespace std::string_literals;
 
-// The plainest WAVE file there is, 16-bit mono PCM at 22,050 Hz, which every
-// loader reads. Pick-ups come every few ticks and cut each other off, so they
-// are short; the bump on turning at a wall is the most frequent of all; the
-// two ends of a game have time for a phrase of about a second. Each is loud
-// enough to be heard over the others, never clipped, and starts and ends at
-// rest, since a jump from or to silence clicks.
+// The plainest WAVE file there is, 16-bit mono PCM at 22,050 Hz, which every loader reads. Pick-ups
+// come every few ticks and cut each other off, so they are short; the bump on turning at a wall is
+// the most frequent of all; the two ends of a game have time for a phrase of about a second. Each
+// is loud enough to be heard over the others, never clipped, and starts and ends at rest, since a
+// jump from or to silence clicks.
 TEST(BuiltEffectsTest, AreShortPlainWaveFilesThatDoNotClick)
 {
     const std::array<std::pair<double, double>, Common::SoundCount> seconds = {

@@ -1,7 +1,6 @@
-// The sound player, heard where it plays: through a private sound server,
-// whose null sink's monitor is recorded, and through a card, for which SDL's
-// "disk" driver writes every sample it plays to a file. Which files load
-// needs no ear.
+// The sound player, heard where it plays: through a private sound server, whose null sink's
+// monitor is recorded, and through a card, for which SDL's "disk" driver writes every sample it
+// plays to a file. Which files load needs no ear.
 
 #include "TGameSound.h"
 #include "Common.h"
@@ -17,11 +16,9 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 
-#include <fstream>
 #include <future>
 #include <optional>
 #include <random>
-#include <sstream>
 
 // The seam: where SlowWaits holds, the sound server's loop waits only after
 // a while, with the loop locked, so that a wake-up that does not wait for
@@ -88,10 +85,8 @@ TEST(TGameSoundTest, LoadsOnlyWaveFilesWithSamples)
     // No files to read: missing, a folder, and a pipe with no writer, which
     // would block an ordinary open for good.
     paths.push_back(scratch.Folder + "Missing.wav");
-    paths.push_back(scratch.Folder + "Folder.wav");
-    std::filesystem::create_directory(paths.back());
-    paths.push_back(scratch.Folder + "Pipe.wav");
-    ASSERT_EQ(mkfifo(paths.back().c_str(), 0600), 0);
+    std::filesystem::create_directory(paths.emplace_back(scratch.Folder + "Folder.wav"));
+    ASSERT_EQ(mkfifo(paths.emplace_back(scratch.Folder + "Pipe.wav").c_str(), 0600), 0);
     sound.Load(paths);
     for (int i = 0; i < static_cast<int>(paths.size()); ++i) {
         EXPECT_EQ(sound.Loaded(i), i < 4) << paths[i]; // only files up to 16 MiB are read
@@ -105,15 +100,13 @@ class TGameSoundPlaybackTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
-        if (GetParam()) {
+        if (GetParam())
             Server = std::make_unique<TPulseServer>(Scratch.Folder + "pulse/");
-            if (!Server->Running())
-                GTEST_SKIP() << "no PulseAudio server to play through (package pulseaudio)";
-            setenv("PULSE_SERVER", Server->Address().c_str(), 1);
-        } else {
-            setenv("PULSE_SERVER", "unix:/dev/null", 1);
+        if (Server && !Server->Running())
+            GTEST_SKIP() << "no PulseAudio server to play through (package pulseaudio)";
+        setenv("PULSE_SERVER", Server ? Server->Address().c_str() : "unix:/dev/null", 1);
+        if (!Server)
             setenv("SDL_AUDIODRIVER", "disk", 1);
-        }
         Open();
     }
 
@@ -173,12 +166,7 @@ TEST_P(TGameSoundPlaybackTest, TheEffectPlaying)
         {"loading again", [](TGameSound& s) { s.Load({}); }, 0.2, "A~ _"},
         {"idle", [](TGameSound& s) { s.SetIdle(true); }, 0.2, "A~ _"},
         {"idle, then a game starts",
-         [](TGameSound& s) {
-             s.SetIdle(true);
-             s.SetIdle(false);
-             s.Play(1);
-         },
-         0.2, "A~ B _"},
+         [](TGameSound& s) { s.SetIdle(true), s.SetIdle(false), s.Play(1); }, 0.2, "A~ B _"},
         // SDL's audio is shared by every player in the process, the server
         // by every program: one player going away must not close another's.
         {"another player comes and goes",
@@ -187,15 +175,9 @@ TEST_P(TGameSoundPlaybackTest, TheEffectPlaying)
              s.Play(1);
          },
          0.2, "A~ B _"},
-        {"disabled",
-         [](TGameSound& s) {
-             s.Enabled = false;
-             s.Play(1);
-         },
-         LongSeconds, "A _"},
+        {"disabled", [](TGameSound& s) { s.Enabled = false, s.Play(1); }, LongSeconds, "A _"},
     };
-    const TTestTone a = Tone('A', LongSeconds);
-    const TTestTone b = Tone('B', 0.2);
+    const TTestTone a = Tone('A', LongSeconds), b = Tone('B', 0.2);
     for (const auto& [name, action, seconds, heard] : cases) {
         SCOPED_TRACE(name);
         Sound->Load(
@@ -215,8 +197,7 @@ TEST_P(TGameSoundPlaybackTest, TheEffectPlaying)
 // the open to give up and waits for it. Once open, it may lose its server.
 TEST_P(TGameSoundPlaybackTest, WhileTheOutputOpensAndOnceItHasOpened)
 {
-    const TTestTone a = Tone('A', 0.2);
-    const TTestTone b = Tone('B', 0.2);
+    const TTestTone a = Tone('A', 0.2), b = Tone('B', 0.2);
     for (const bool going : {true, false}) {
         std::atomic<bool> ended = false;
         std::thread::id opener;
@@ -251,20 +232,17 @@ TEST_P(TGameSoundPlaybackTest, WhileTheOutputOpensAndOnceItHasOpened)
 }
 
 // Whether action returns within seconds; one that hangs is left to hang.
-bool EndsWithin(std::function<void()> action, int seconds)
+bool EndsWithin(int seconds, std::function<void()> action)
 {
-    auto ended = std::make_shared<std::promise<void>>();
-    std::thread([action = std::move(action), ended] {
-        action();
-        ended->set_value();
-    }).detach();
-    return ended->get_future().wait_for(std::chrono::seconds(seconds)) == std::future_status::ready;
+    std::packaged_task<void()> task(std::move(action));
+    const std::future<void> ended = task.get_future();
+    std::thread(std::move(task)).detach();
+    return ended.wait_for(std::chrono::seconds(seconds)) == std::future_status::ready;
 }
 
-// Neither a server that takes the connection and never answers, nor a
-// machine with no server and no card at all, holds up the player's end: the
-// open gives up at once, however the stop falls between its look at the
-// stop and its wait (the seam above widens that gap). Nor does the card's
+// Neither a server that takes the connection and never answers, nor a machine with no server and
+// no card at all, holds up the player's end: the open gives up at once, however the stop falls
+// between its look at the stop and its wait (the seam above widens that gap). Nor does the card's
 // library fill the terminal with its errors.
 TEST(TGameSoundTest, GoesAtOnceWhateverTheSetUp)
 {
@@ -279,17 +257,11 @@ TEST(TGameSoundTest, GoesAtOnceWhateverTheSetUp)
     SlowWaits = true;
     for (int stop = 0; stop < 300; ++stop) {
         const auto delay = std::chrono::microseconds(random() % 3000);
-        ASSERT_TRUE(EndsWithin(
-            [delay] {
-                std::stop_source source;
-                std::jthread stopper([&] {
-                    std::this_thread::sleep_for(delay);
-                    source.request_stop();
-                });
-                TGamePulseOutput::Open(source.get_token());
-            },
-            10))
-            << "the open hangs, its stop " << delay.count() << " us in";
+        const auto openThenStop = [delay] {
+            const std::jthread opener(TGamePulseOutput::Open); // going, it asks the open to stop
+            std::this_thread::sleep_for(delay);
+        };
+        ASSERT_TRUE(EndsWithin(10, openThenStop)) << "hangs, stopped " << delay.count() << " us in";
     }
     SlowWaits = false;
     close(listener);
@@ -299,17 +271,11 @@ TEST(TGameSoundTest, GoesAtOnceWhateverTheSetUp)
     setenv("PULSE_SERVER", "unix:/nonexistent", 1);
     unsetenv("SDL_AUDIODRIVER");
     setenv("ALSA_CONFIG_PATH", scratch.Write("alsa.conf", "").c_str(), 1);
-    const std::string terminal = scratch.Folder + "terminal";
-    const int saved = dup(2);
-    freopen(terminal.c_str(), "w", stderr);
-    const bool ended = EndsWithin([] { EXPECT_EQ(TGameSound::OpenOutput({}), nullptr); }, 10);
-    fflush(stderr);
-    dup2(saved, 2);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(EndsWithin(10, [] { EXPECT_EQ(TGameSound::OpenOutput({}), nullptr); }))
+        << "the open without a server or card hangs";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     unsetenv("ALSA_CONFIG_PATH");
-    EXPECT_TRUE(ended) << "the open without a server or card hangs";
-    std::ostringstream said;
-    said << std::ifstream(terminal).rdbuf();
-    EXPECT_EQ(said.str(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, TGameSoundPlaybackTest, testing::Bool(),

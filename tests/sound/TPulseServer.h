@@ -1,10 +1,9 @@
 #pragma once
-// A private PulseAudio server for one test: its home, runtime folder and only
-// socket in a folder of the test's, one null sink in the effects' own format
-// (so that what the game plays reaches the sink's monitor sample for sample;
-// without rewinds, which a recording of the monitor cannot follow and which
-// would cut a few milliseconds off the start of an effect) and no other device. Its monitor can be
-// recorded to a file in real time.
+// A private PulseAudio server for one test: its home, runtime folder and only socket in a folder of
+// the test's, one null sink in the effects' own format (so that what the game plays reaches the
+// sink's monitor sample for sample; without rewinds, which a recording of the monitor cannot follow
+// and which would cut a few milliseconds off the start of an effect) and no other device. Its
+// monitor can be recorded to a file in real time.
 
 #include "TGameSoundOutput.h"
 
@@ -17,7 +16,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <vector>
 
 class TPulseServer {
 public:
@@ -26,15 +24,12 @@ public:
     explicit TPulseServer(std::string folder) : Folder(std::move(folder))
     {
         std::filesystem::create_directories(Folder);
-        Server =
-            Spawn("exec env HOME=" + Folder + " XDG_RUNTIME_DIR=" + Folder +
-                  " pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no"
-                  " --log-target=file:" +
-                  Folder +
-                  "log -L 'module-null-sink sink_name=tolm"
-                  " norewinds=1 format=s16le channels=1 rate=" +
-                  Rate + "' -L 'module-native-protocol-unix auth-anonymous=1 socket=" + Folder +
-                  "socket'");
+        Server = Spawn(
+            "exec env HOME=" + Folder + " XDG_RUNTIME_DIR=" + Folder + " pulseaudio -n " +
+            "--daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:" + Folder +
+            "log -L 'module-null-sink sink_name=tolm norewinds=1 format=s16le " +
+            "channels=1 rate=" + Rate + "' -L 'module-native-protocol-unix " +
+            "auth-anonymous=1 socket=" + Folder + "socket'");
         for (int i = 0; i < 200 && !Running() && waitpid(Server, nullptr, WNOHANG) == 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

@@ -4,13 +4,11 @@
 // another); and test effects that give themselves away in it.
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
-// Every sample of tone A carries 1 in its low three bits, B 2, up to G 7;
-// silence is 0.
+// Every sample of tone A carries 1 in its low three bits, B 2, up to G 7; silence is 0.
 struct TTestTone {
     // 'A' <= name <= 'G'; frames of 16-bit samples at rate, channels to a frame.
     TTestTone(char name, std::size_t frames, int rate, int channels)
@@ -26,10 +24,7 @@ struct TTestTone {
 
     static std::string Bytes(std::uint32_t value, int size) // little-endian
     {
-        std::string bytes;
-        for (int i = 0; i < size; ++i)
-            bytes += static_cast<char>((value >> (8 * i)) & 0xFFU);
-        return bytes;
+        return size == 0 ? "" : static_cast<char>(value & 0xFFU) + Bytes(value >> 8, size - 1);
     }
 
     char Name;
@@ -50,10 +45,9 @@ struct TRecordedOutput {
         return samples;
     }
 
-    // The effects heard from these tones, in order, apart by blanks: a tone's
-    // name, followed by '~' if it was cut off before its end, and '_' for
-    // silence after a sound. "A~ B _" is A cut off by the start of B, which
-    // played to its end, then silence.
+    // The effects heard from these tones, in order, apart by blanks: a tone's name, followed by '~'
+    // if it was cut off before its end, and '_' for silence after a sound. "A~ B _" is A cut off by
+    // the start of B, which played to its end, then silence.
     std::string Heard(const std::vector<const TTestTone*>& tones) const
     {
         const std::vector<std::int16_t> samples = Samples();

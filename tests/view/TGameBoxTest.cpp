@@ -1,6 +1,5 @@
-// The game view with its real timer, offscreen: keys, the instructions
-// screen, and long play to the end of the view. The tick's way to the screen
-// is the real-window tests'.
+// The game view with its real timer, offscreen: keys, the instructions screen, and long play to the
+// end of the view. The tick's way to the screen is the real-window tests'.
 #include "TGameBox.h"
 #include "Common.h"
 #include "Random.h"
@@ -50,20 +49,17 @@ TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
     EXPECT_EQ(Box.State(), gbsInstructions);
     EXPECT_FALSE(Box.Paused());
     EXPECT_EQ(Random::State(), before) << "no game was laid out";
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
         for (const bool repeated : {false, true}) {
             Box.NewGame(2);
             Send(QEvent::KeyPress, key, repeated);
             EXPECT_EQ(Box.State(), gbsOnePlayer) << QTest::toString(key) << repeated;
         }
-    }
 
-    // Auto-repeat arrives as release and press pairs; the pads must see one
-    // long press. A key let go while the game was not active is released by
-    // the poll.
-    Send(QEvent::KeyPress, Qt::Key_Left);
-    Send(QEvent::KeyPress, Qt::Key_Right);
-    Send(QEvent::KeyPress, Qt::Key_W);
+    // Auto-repeat arrives as release and press pairs; the pads must see one long press. A key let
+    // go while the game was not active is released by the poll.
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_W})
+        Send(QEvent::KeyPress, key);
     Send(QEvent::KeyRelease, Qt::Key_Left, true);
     Send(QEvent::KeyPress, Qt::Key_Left, true);
     EXPECT_EQ(Box.Pad(0).HeldAt(0), 1) << "the newest key keeps its place";
@@ -88,10 +84,9 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Box)); // the controllers count only then
     for (int tick = 0; tick < 10; ++tick)           // a second's ticks take them
         Box.Tick();
+    const auto pressStart = [&](TVirtualPad& pad) { pad.Set(4, 1), Box.Tick(), pad.Set(4, 0); };
     for (const bool paused : {false, true, false}) {
-        pads[1].Set(4, 1);
-        Box.Tick();
-        pads[1].Set(4, 0);
+        pressStart(pads[1]);
         EXPECT_EQ(Box.Paused(), paused);
     }
     EXPECT_EQ(Box.State(), gbsTwoPlayers);
@@ -113,13 +108,10 @@ TEST_F(TGameBoxTest, TwoPlayersPlayAWholeGameOnControllers)
         QDialog box;
         box.setModal(true);
         box.setVisible(boxOpen);
-        pads[0].Set(4, 1);
-        Box.Tick();
-        pads[0].Set(4, 0);
+        pressStart(pads[0]);
         EXPECT_EQ(Box.State(), boxOpen ? gbsGameOver : gbsOnePlayer);
     }
-    // A tap between two ticks steers as well: the same game parts from the
-    // one left alone.
+    // A tap between two ticks steers as well: the same game parts from the one left alone.
     const auto played = [&](bool tapped) {
         Random::Seed(5);
         Box.NewGame(1);
@@ -157,9 +149,8 @@ TEST_F(TGameBoxTest, APauseLeavesTheGameAsItWas)
     EXPECT_FALSE(Box.Paused());
 }
 
-// Each tick copies to the screen only what it changed; what the screen then
-// shows is what a whole repaint shows, at any size of the window. The
-// instructions screen is centred on the picture.
+// Each tick copies to the screen only what it changed; what the screen then shows is what a whole
+// repaint shows, at any size of the window. The instructions screen is centred on the picture.
 TEST_F(TGameBoxTest, TheScreenShowsThePictureAndTheInstructionsAreCentred)
 {
     Box.show();
@@ -236,8 +227,7 @@ TEST(TGameBoxSoundTest, RestsOutsideARunningGameOnceItsEffectHasPlayed)
 TEST(TGameBoxSoakTest, ViewsPlayOnAndEndWithATickPending)
 {
     long views = 2, ticks = 500;
-    const char* soak = std::getenv("TOLM_SOAK");
-    std::istringstream(soak != nullptr ? soak : "") >> views >> ticks;
+    std::istringstream(qEnvironmentVariable("TOLM_SOAK").toStdString()) >> views >> ticks;
     const auto key = [] { return Common::KeyTable[Random::DrawMod(2)][Random::DrawMod(4)]; };
     for (long view = 0; view < views; ++view) {
         TGameBox box;

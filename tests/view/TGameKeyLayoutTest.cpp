@@ -10,17 +10,15 @@
 
 namespace {
 
-// The one key code that counts as each of W, A, S and D: 0 where none or
-// several do.
+// The one key code that counts as each of W, A, S and D: 0 where none or several do.
 std::vector<xkb_keycode_t> PlayerTwoKeys(const TGameKeyLayout& layout)
 {
     std::vector<xkb_keycode_t> found;
     for (const int letter : {int{'W'}, int{'A'}, int{'S'}, int{'D'}}) {
         found.push_back(0);
-        for (xkb_keycode_t code = 0, seen = 0; code < 256; ++code) {
+        for (xkb_keycode_t code = 0, seen = 0; code < 256; ++code)
             if (layout.VirtualKey(code) == letter)
                 found.back() = ++seen == 1 ? code : 0;
-        }
     }
     return found;
 }
@@ -33,25 +31,18 @@ TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
 {
     const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
         xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES), xkb_context_unref);
-    const std::vector<xkb_keycode_t> us = {25, 38, 39, 40};
-    // Layouts, variant, group, and W, A, S, D.
-    for (const auto& [layouts, variant, group, keys] :
-         std::vector<std::tuple<const char*, const char*, int, std::vector<xkb_keycode_t>>>{
-             {"us", "", 0, us},
-             {"ru", "", 0, us},
-             {"us,ru", "", 0, us},
-             {"us,ru", "", 1, us},
-             {"de", "", 0, us},
-             {"fr", "", 0, {52, 24, 39, 40}},
-             {"us", "dvorak", 0, {59, 38, 47, 43}}, // its comma in the US place of W is none
-             {"fr,ru", "", 1, {52, 24, 39, 40}},    // the Latin group's places, not the US ones
-             {"us,fr", "", 1, {52, 24, 39, 40}},    // the active Latin group, not the first
-             {"fr,us", "", 1, us},
-             {"de,us", "", 1, us},
-             {nullptr, "", 0, us}, // a keymap that could not be read: a US keyboard's places
-             {"gr", "", 0, us},
-             {"il", "", 0, us}, // an apostrophe in the US place of W
-         }) {
+    const std::vector<xkb_keycode_t> us = {25, 38, 39, 40}, fr = {52, 24, 39, 40},
+                                     dvorak = {59, 38, 47, 43};
+    // Layouts, variant, group, and W, A, S, D. Dvorak's comma in the US place of W is none of them,
+    // Hebrew's apostrophe there is W. A group not Latin takes the Latin group's places, not the US
+    // ones; an active Latin group its own, not the first's; a keymap not read, a US keyboard's.
+    const std::vector<std::tuple<const char*, const char*, int, std::vector<xkb_keycode_t>>> rows =
+        {{"us", "", 0, us},           {"ru", "", 0, us},    {"us,ru", "", 0, us},
+         {"us,ru", "", 1, us},        {"de", "", 0, us},    {"fr", "", 0, fr},
+         {"us", "dvorak", 0, dvorak}, {"fr,ru", "", 1, fr}, {"us,fr", "", 1, fr},
+         {"fr,us", "", 1, us},        {"de,us", "", 1, us}, {nullptr, "", 0, us},
+         {"gr", "", 0, us},           {"il", "", 0, us}};
+    for (const auto& [layouts, variant, group, keys] : rows) {
         SCOPED_TRACE(std::string(layouts ? layouts : "none") + " " + variant + " group " +
                      std::to_string(group));
         const xkb_rule_names names{"evdev", "pc105", layouts, variant, ""};
@@ -74,10 +65,9 @@ TEST(TGameKeyLayoutTest, PlayerTwoHasTheKeysThatTypeHisLettersElseTheirUsPlaces)
         xkb_keymap_unref);
     const auto kept = TGameKeyLayout::Groups(nullptr, TGameKeyLayout::Groups(keymap.get(), {}));
     ASSERT_EQ(kept.size(), 1U);
-    EXPECT_EQ(PlayerTwoKeys(kept[0]), std::vector<xkb_keycode_t>({52, 24, 39, 40}));
+    EXPECT_EQ(PlayerTwoKeys(kept[0]), fr);
 
-    // Where the keymap stays with the toolkit (Wayland): by the symbol a key
-    // typed, else its place.
+    // Where the keymap stays with the toolkit (Wayland): by the symbol a key typed, else its place.
     const std::vector<std::tuple<xkb_keysym_t, xkb_keycode_t, int>> typedKeys = {
         {XKB_KEY_w, 59, 'W'},           {XKB_KEY_W, 25, 'W'},
         {XKB_KEY_a, 25, 'A'},           {XKB_KEY_Cyrillic_tse, 25, 'W'},

@@ -1,6 +1,5 @@
-// The main window offscreen, as a player drives it: the commands with their
-// boxes answered, the check marks, the sizes, the help page, the error box
-// and the settings applied at start.
+// The main window offscreen, as a player drives it: the commands with their boxes answered, the
+// check marks, the sizes, the help page, the error box and the settings applied at start.
 #include "TGameForm.h"
 #include "Common.h"
 #include "TGameApplication.h"
@@ -24,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
 
 namespace {
 
@@ -66,9 +66,8 @@ protected:
     QTemporaryDir Folder;
 };
 
-// A two-player game whose scores both enter the tables asks player 1, then
-// player 2, for a name, once the tick that ended it has returned; the
-// names then show in the High Scores box.
+// A two-player game whose scores both enter the tables asks player 1, then player 2, for a name,
+// once the tick that ended it has returned; the names then show in the High Scores box.
 TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
 {
     const auto form = Open();
@@ -97,9 +96,7 @@ TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
 TEST_F(TGameFormTest, ASignalEndsTheGameAsExitDoes)
 {
     QFile scores(Folder.filePath("scores"));
-    ASSERT_TRUE(scores.open(QIODevice::WriteOnly));
-    scores.write("Tolm Game scores 1\nlast\tZed\n");
-    scores.close();
+    std::ofstream(scores.fileName().toStdString()) << "Tolm Game scores 1\nlast\tZed\n";
     auto form = Open();
     form->show();
     form->GameBox->SetOptions({9, true, true});
@@ -160,22 +157,6 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_TRUE(form->PopupMenu1->isVisible());
 }
 
-TEST_F(TGameFormTest, ResizingKeepsTheClientAreaWhateverTheFrame)
-{
-    const auto form = Open();
-    for (const bool sizable : {false, true}) {
-        form->ResizeTo150_MenuItem->trigger();
-        EXPECT_EQ(form->ClientSize(), QSize(504, 492)) << "sizable " << sizable;
-        form->ResizeTo200_MenuItem->trigger();
-        form->Sizable_MenuItem->trigger();
-        EXPECT_EQ(form->ClientSize(), QSize(672, 656));
-        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), !sizable);
-        EXPECT_EQ(form->minimumSize() == form->maximumSize(), sizable);
-        form->ResizeTo100_MenuItem->trigger();
-        EXPECT_EQ(form->ClientSize(), QSize(336, 328));
-    }
-}
-
 TEST_F(TGameFormTest, HelpOpensThePageInTheLanguageOrSaysWhichFileIsMissing)
 {
     // Stands in for the desktop's opener: any object with a slot that takes
@@ -195,10 +176,23 @@ TEST_F(TGameFormTest, HelpOpensThePageInTheLanguageOrSaysWhichFileIsMissing)
     EXPECT_EQ(seen.Icon, QMessageBox::Warning);
 }
 
-// Sizes and positions as read, except a position off every screen and a
-// size beyond the desktop; the position only with Last Position on.
-TEST_F(TGameFormTest, SettingsAreAppliedAtStart)
+// Resizing keeps the client area whatever the frame. At start, sizes and positions are as read,
+// but for a position off every screen or without Last Position on, and a size beyond the desktop.
+TEST_F(TGameFormTest, SizesKeepTheClientAreaAndSettingsAreAppliedAtStart)
 {
+    const auto form = Open();
+    for (const bool sizable : {false, true}) {
+        form->ResizeTo150_MenuItem->trigger();
+        EXPECT_EQ(form->ClientSize(), QSize(504, 492)) << "sizable " << sizable;
+        form->ResizeTo200_MenuItem->trigger();
+        form->Sizable_MenuItem->trigger();
+        EXPECT_EQ(form->ClientSize(), QSize(672, 656));
+        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), !sizable);
+        EXPECT_EQ(form->minimumSize() == form->maximumSize(), sizable);
+        form->ResizeTo100_MenuItem->trigger();
+        EXPECT_EQ(form->ClientSize(), QSize(336, 328));
+    }
+
     const QSize desktop = QGuiApplication::primaryScreen()->availableVirtualSize();
     const std::vector<std::tuple<const char*, TGameFormOptions, QSize, QPoint, bool>> cases = {
         {"-1,-1,7,0,0,672,656,10,20,", {true, true}, {672, 656}, {10, 20}, true},
@@ -208,15 +202,13 @@ TEST_F(TGameFormTest, SettingsAreAppliedAtStart)
     };
     for (const auto& [values, options, client, at, moved] : cases) {
         SCOPED_TRACE(values);
-        QFile file(Folder.filePath("Settings.ini"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[Settings]\nValues=") + values);
-        file.close();
-        const auto form = Open();
-        EXPECT_EQ(form->GetOptions(), options);
-        EXPECT_EQ(form->GameBox->GetOptions().HighScore, 7);
-        EXPECT_EQ(form->ClientSize(), client);
-        EXPECT_EQ(form->pos() == at, moved);
+        std::ofstream(Folder.filePath("Settings.ini").toStdString())
+            << "[Settings]\nValues=" << values;
+        const auto started = Open();
+        EXPECT_EQ(started->GetOptions(), options);
+        EXPECT_EQ(started->GameBox->GetOptions().HighScore, 7);
+        EXPECT_EQ(started->ClientSize(), client);
+        EXPECT_EQ(started->pos() == at, moved);
     }
 }
 
@@ -227,10 +219,7 @@ TEST(TGameApplicationTest, AnEscapedErrorIsShownWithAFullStop)
         {"Out of cakes", "Out of cakes."}, {"Done.", "Done."}, {"Done!", "Done!"}, {"", ""}};
     for (const auto& [message, shown] : messages)
         EXPECT_EQ(TGameApplication::WithFullStop(message), shown);
-    QTimer failing;
-    QObject::connect(&failing, &QTimer::timeout, [] { throw std::runtime_error("Out of cakes"); });
-    failing.setSingleShot(true);
-    failing.start(0);
+    QTimer::singleShot(0, [] { throw std::runtime_error("Out of cakes"); });
     const TBoxSeen seen = Answer([] { QTest::qWait(50); }, QMessageBox::Ok);
     EXPECT_EQ(seen.Text, "Out of cakes.");
     EXPECT_EQ(seen.Icon, QMessageBox::Critical);

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -40,7 +39,7 @@ TEST_F(TGameSettingsFileTest, SavesLoadBackABadFileIsKeptBesideAFailedOneChanges
     first.Save(Settings);
     EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\n\r\n");
     EXPECT_EQ(TGameSettingsFile(Path).Load(), Settings);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path + ".bak")));
+    EXPECT_FALSE(std::filesystem::exists(Path + ".bak"));
     const std::string bad = "[Settings]\r\nValues=0,-1,99,0,-1,1,1,x,1\r\n[Mine]\r\nA=1\r\n";
     std::ofstream(Path, std::ios::binary) << bad;
     std::ofstream(Path + ".bak") << "older";
@@ -51,8 +50,7 @@ TEST_F(TGameSettingsFileTest, SavesLoadBackABadFileIsKeptBesideAFailedOneChanges
     EXPECT_EQ(Read(Path + ".bak"), bad);
     EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\n\r\n[Mine]\r\nA=1\r\n\r\n");
 
-    // Writes past a file size limit fail as on a full disk, for root too;
-    // the old file stays whole.
+    // Writes past a file size limit fail as on a full disk, for root too; the old file stays whole.
     const std::vector<std::pair<std::string, rlim_t>> cases = {
         {"[Settings]\r\nValues=-1,0,1,0,0,1,1,1,1,\r\n", 8},
         // The rewrite would fit, the copy of the bad file would not.
@@ -72,14 +70,12 @@ TEST_F(TGameSettingsFileTest, SavesLoadBackABadFileIsKeptBesideAFailedOneChanges
         file.Save(Settings);
         setrlimit(RLIMIT_FSIZE, &saved);
         EXPECT_EQ(Read(Path), old);
-        EXPECT_FALSE(
-            QFile::exists(QString::fromStdString(Path + ".bak"))); // no new file left half written
+        EXPECT_FALSE(std::filesystem::exists(Path + ".bak")); // no new file left half written
     }
 }
 
-// A save killed at any moment leaves the file it replaces or the one it
-// writes, whole: never a part of one, never an older one. The settings and
-// the scores alike.
+// A save killed at any moment leaves the file it replaces or the one it writes, whole: never a part
+// of one, never an older one. The settings and the scores alike.
 TEST_F(TGameSettingsFileTest, SaveKilledAtAnyMomentLeavesAWholeFile)
 {
     const std::string scoresPath = Path + ".scores";
@@ -142,19 +138,16 @@ TEST_F(TGameSettingsFileTest, FoldersAreThePlayersAndWhatIsNoFileOfOursStays)
     }
 }
 
-// Copies of the game running at once share the scores file: each save adds
-// what that copy added to what the file holds then, a clear empties it for
-// both, and a damaged file is kept as scores.bak once, never put over by
-// the good file the other copy saved.
+// Copies of the game running at once share the scores file: each save adds what that copy added to
+// what the file holds then, a clear empties it for both, and a damaged file is kept as scores.bak
+// once, never put over by the good file the other copy saved.
 TEST_F(TGameSettingsFileTest, CopiesAtOnceLoseNoScores)
 {
     const std::string path = Folder.filePath("scores").toStdString();
     const std::string damaged = "Tolm Game scores 1\n1\t-5\t2026-12-07\tx\n";
     std::ofstream(path) << damaged;
-    TGameScoresFile firstFile(path);
-    TGameScoresFile secondFile(path);
-    TGameScores first = firstFile.Load();
-    TGameScores second = secondFile.Load();
+    TGameScoresFile firstFile(path), secondFile(path);
+    TGameScores first = firstFile.Load(), second = secondFile.Load();
     EXPECT_EQ(first, TGameScores());
     first.Add(0, {"Mia", 5, "2026-12-07"});
     EXPECT_TRUE(firstFile.Save(first) && firstFile.Save(first));
@@ -177,8 +170,7 @@ TEST_F(TGameSettingsFileTest, CopiesAtOnceLoseNoScores)
         std::filesystem::remove(path);
         std::vector<pid_t> copies;
         for (int copy = 0; copy < 2; ++copy) {
-            copies.push_back(fork());
-            ASSERT_GE(copies.back(), 0);
+            ASSERT_GE(copies.emplace_back(fork()), 0);
             if (copies.back() == 0) {
                 TGameScoresFile file(path);
                 TGameScores scores = file.Load();
