@@ -83,6 +83,10 @@ echo "| **Instructions screen, sound on, over 10 s** | | |"
 phase instructions "<= 0.5 %, <= 150; server <= 5"
 echo "| **Two-player game with effects, over 10 s** | | |"
 phase game "<= 0.8 %, <= 200"
+echo "| **From 7 s after a game's end, over 10 s** | | |"
+phase ended "below the instructions' before; server 0"
+echo "| **A paused game, from 7 s after the pause, over 10 s** | | |"
+phase paused "as after a game's end; server 0"
 for server in pulse pipewire; do
     whole latency_ms "$server" | awk -v s="$server" '{ printf "| Effect start, play call to the" \
         " first loud frame on the %s monitor: median, 99th percentile (%d plays) | %s ms, %s ms" \
@@ -92,23 +96,24 @@ echo "| Timer lateness from the first allowed reading (tolm-timer-bench, 600 tic
      "| $(late "$work/timer")$([ -n "$before" ] && echo "; before: $(late "$work/timer-before")") |" \
      "no worse than before |"
 echo
-echo "Per thread with PulseAudio, CPU share and wake-ups a second (\"tolm-game\" is the timer thread):"
+echo "Per thread, CPU share and wake-ups a second (\"tolm-game\" is the timer thread):"
 echo
 # thread_table WHO: one column pair per phase.
 thread_table() {
-    echo "| Thread ($1) | Instructions: CPU | Wake-ups/s | Game: CPU | Wake-ups/s |"
-    echo "|---|---|---|---|---|"
-    awk -v who="$1" '$1 == "thread" && ($2 == who "-instructions" || $2 == who "-game") {
-            phase = ($2 == who "-game"); key = $3 " " (++n[$2 " " $3])
+    echo "| Thread ($1) | Instructions: CPU | Wake-ups/s | Game | | After its end | | Paused | |"
+    echo "|---|---|---|---|---|---|---|---|---|"
+    awk -v who="$1" 'BEGIN { split("instructions game ended paused", names); for (p in names) at[who "-" names[p]] = p }
+        $1 == "thread" && ($2 in at) {
+            phase = at[$2]; key = $3 " " (++n[$2 " " $3])
             if (!(key in seen)) { seen[key] = 1; order[++rows] = key }
             cpu[key, phase] = $4; wake[key, phase] = $5 }
-        END { for (i = 1; i <= rows; ++i) { k = order[i]; name = k; sub(/ 1$/, "", name)
-            if (cpu[k, 0] + wake[k, 0] + cpu[k, 1] + wake[k, 1] == 0) continue
-            printf "| %s | %s %% | %s | %s %% | %s |\n", name, cpu[k, 0], wake[k, 0], cpu[k, 1], wake[k, 1] } }' \
-        "$work/whole"
+        END { for (i = 1; i <= rows; ++i) { k = order[i]; name = k; sub(/ 1$/, "", name); sum = 0; line = ""
+            for (p = 1; p <= 4; ++p) { sum += cpu[k, p] + wake[k, p]; line = line sprintf(" %s %% | %s |", cpu[k, p], wake[k, p]) }
+            if (sum > 0) printf "| %s |%s\n", name, line } }' "$work/whole"
     echo
 }
 thread_table pulse
+thread_table pipewire
 [ -n "$before" ] && thread_table before-pulse
 for setup in bare none pulse pipewire dummy ${before:+before-none before-pulse before-pipewire before-dummy}; do
     echo "Start-up runs, $setup: $(whole startup_runs_ms "$setup") ms."

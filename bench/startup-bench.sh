@@ -13,7 +13,8 @@
 # lies, by mapping; PulseAudio only), and over 10 s on the instructions
 # screen from 7 s after the start (the servers suspend an idle sink after
 # 5 s), then over 10 s of a two-player game whose players are steered
-# into walls and items, the CPU share and the wake-ups (voluntary context
+# into walls and items, over 10 s from 7 s after a game's end and from 7 s
+# after a game was paused (the servers suspend an idle sink after 5 s), the CPU share and the wake-ups (voluntary context
 # switches) of every thread, and the wake-ups of the server's own processes;
 # last, an effect's start through each server (tolm-sound-latency).
 # Start-up is timed from exec to the X server's map event for the first
@@ -26,7 +27,8 @@
 # Start-up is also told as the CPU time the process had used by its map
 # event, all its threads, which a busy machine disturbs less than the wall.
 # Each start is ended by Game > Exit, timed from the key to the process's
-# end (not for the bare window, which is stopped).
+# end (not for the bare window, which is stopped); "hung" where it had not
+# ended 5 s later, when it is killed.
 # Prints "name value" lines: startup_ms SETUP MEDIAN, exit_ms SETUP MEDIAN runs RUNS..., startup_runs_ms SETUP
 # RUNS..., startup_cpu_ms SETUP MEDIAN, rss_mb WHO MB, mapping WHO KB NAME, thread WHO NAME CPU_PCT
 # WAKEUPS_PER_S, libraries WHO N (shared libraries mapped), cpu_pct WHO PCT, wakeups_per_s WHO N, server_wakeups_per_s
@@ -151,8 +153,11 @@ end_by_exit() { # setup
     sleep 0.3
     start=$EPOCHREALTIME
     xdotool key x
-    wait "$started" 2>/dev/null || true
+    # A game that has not ended 5 s after Exit hangs, and is killed.
+    for _ in $(seq 500); do [ -e "/proc/$started" ] || break; sleep 0.01; done
     ended=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
+    [ -e "/proc/$started" ] && ended=hung && kill -9 "$started"
+    wait "$started" 2>/dev/null || true
     # The menu's own map events are not the next start's.
     while read -r -t 0.2 _ <&4; do :; done
 }
@@ -179,7 +184,9 @@ for setup in "${setups[@]}"; do
     echo "startup_ms $setup $(median <<<"${times[$setup]}")"
     echo "startup_runs_ms $setup ${times[$setup]% }"
     echo "startup_cpu_ms $setup $(median <<<"${cpus[$setup]}")"
-    [ "$setup" = bare ] || echo "exit_ms $setup $(median <<<"${exits[$setup]}") runs ${exits[$setup]% }"
+    exit_median=$(median <<<"${exits[$setup]}")
+    [[ ${exits[$setup]} != *hung* ]] || exit_median=hung
+    [ "$setup" = bare ] || echo "exit_ms $setup $exit_median runs ${exits[$setup]% }"
 done
 
 # Resident memory, all told and by mapping (the largest twelve; "[anon]" is
@@ -190,7 +197,7 @@ memory() { # who pid
     awk -v who="$1" '/^[0-9a-f]+-[0-9a-f]+ / { name = (NF >= 6) ? $6 : "[anon]" }
         /^Rss:/ { kb[name] += $2 }
         END { for (n in kb) printf "mapping %s %d %s\n", who, kb[n], n }' "/proc/$2/smaps" |
-        sort -k3,3nr | head -n 12
+        sort -k3,3nr | sed -n 1,12p
 }
 
 # Per thread over seconds: CPU share of one core, from the scheduler's
@@ -255,6 +262,15 @@ whole() { # setup
         sleep 1
         per_thread "$1-game" "$pid" 10 "${server[@]}"
         kill "$steering"
+        # Both players held towards the fence end a new game within seconds.
+        # The servers suspend a sink 5 s after its last stream corks, which
+        # the game does once the end's effect has played (about 1.3 s).
+        xdotool key F3 keydown Left keydown a sleep 4 keyup Left keyup a
+        sleep 7
+        per_thread "$1-ended" "$pid" 10 "${server[@]}"
+        xdotool key F3 sleep 1 key p
+        sleep 7
+        per_thread "$1-paused" "$pid" 10 "${server[@]}"
     fi
     stop "$pid"
 }
