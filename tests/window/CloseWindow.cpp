@@ -9,8 +9,10 @@
 int main(int argc, char** argv)
 {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    if (argc != 2 || xcb_connection_has_error(connection) != 0)
+    if (argc != 2 || xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
         return 2;
+    }
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -26,5 +28,7 @@ int main(int argc, char** argv)
     message.data.data32[0] = atom("WM_DELETE_WINDOW");
     xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&message));
-    return xcb_flush(connection) > 0 ? 0 : 1;
+    const bool sent = xcb_flush(connection) > 0;
+    xcb_disconnect(connection);
+    return sent ? 0 : 1;
 }

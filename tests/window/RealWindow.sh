@@ -51,7 +51,9 @@ if [ "$server" = x11 ]; then
     check_typed() { why="key $1 typed $(grep -o "keycode $1 (keysym [^)]*" keys.log | tail -n 1)" &&
                     grep -q "keycode $1 (keysym 0x[0-9a-f]*, $2)" keys.log; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
-    close() { "$bin/tolm-close-window" "$game"; }
+    # On a busy machine Qt's X11 reader may leave a lone message in its queue until the next event
+    # comes, which a window manager's own traffic brings at once; a property change stands in for it.
+    close() { "$bin/tolm-close-window" "$game" && { xprop -id "$game" -f _TOLM_NUDGE 8s -set _TOLM_NUDGE 1 2>/dev/null || true; }; }
     check_hints() { why="min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)" &&
                     [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ]; }
 else
@@ -202,7 +204,12 @@ step_end() {
 # ended: the game is gone within 2 s of the command that ended it, with exit code 0.
 step_ended() {
     local rc=0 ms && for _ in $(seq 200); do [ -e "/proc/$game_pid" ] || break; sleep 0.02; done
-    ms=$((($(now) - ended) / 1000)) && wait "$game_pid" || rc=$?
+    ms=$((($(now) - ended) / 1000))
+    if [ -e "/proc/$game_pid" ]; then # hung: where each thread waits, for whoever mends it
+        snap hung || true; type -P gdb >/dev/null && gdb -p "$game_pid" -batch -ex "thread apply all bt" >hung.txt 2>&1
+        fail "the game had not ended $ms ms after the command"
+    fi
+    wait "$game_pid" || rc=$?
     ((rc == 0 && ms <= 2000)) || fail "the game ended $ms ms after the command, with exit code $rc"
 }
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
