@@ -262,10 +262,10 @@ whole() { # setup
         sleep 1
         per_thread "$1-game" "$pid" 10 "${server[@]}"
         kill "$steering"
-        # Both players held towards the fence end a new game within seconds.
-        # The servers suspend a sink 5 s after its last stream corks, which
-        # the game does once the end's effect has played (about 1.3 s).
-        xdotool key F3 keydown Left keydown a sleep 4 keyup Left keyup a
+        # A one-player game walked off the home and back onto it ends at
+        # once ("Back Home"). The servers suspend a sink 5 s after its last
+        # stream corks, which the game does once the end's effect has played.
+        xdotool key F2 sleep 0.5 keydown Right sleep 0.25 keyup Right keydown Left sleep 1 keyup Left
         sleep 7
         per_thread "$1-ended" "$pid" 10 "${server[@]}"
         xdotool key F3 sleep 1 key p
