@@ -33,8 +33,9 @@ unsigned TGameBoard::OpenMoves(int player) const
 {
     const TPoint at = Place(player);
     unsigned open = 0;
-    for (std::size_t i = 0; i < Directions.size(); ++i) {
-        if (!IsBlocked(TPoint{at.X + Directions[i].X, at.Y + Directions[i].Y}))
+    for (std::size_t i = 0; i < Common::KeyDirection.size(); ++i) {
+        const TPoint step = Common::KeyDirection[i];
+        if (!IsBlocked(TPoint{at.X + step.X, at.Y + step.Y}))
             open |= 1U << i;
     }
     return open;
@@ -44,7 +45,7 @@ void TGameBoard::Move(int player, int direction)
 {
     TPlayer& moving = Players[Index(player)];
     const TPoint left = moving.At;
-    const TPoint step = Directions[static_cast<std::size_t>(direction)];
+    const TPoint step = Common::KeyDirection[static_cast<std::size_t>(direction)];
     moving.At = TPoint{left.X + step.X, left.Y + step.Y};
     Blocked[Index(moving.At)] = 1;
     moving.Score += Items[Index(moving.At)];

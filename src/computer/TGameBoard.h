@@ -18,16 +18,14 @@ public:
     // The field's two-player game as it stands.
     explicit TGameBoard(const TGameField& field);
 
-    // The four directions in the keys' order: left, right, up, down.
-    static constexpr std::array<TPoint, 4> Directions = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
-
     // Outside the field, not open ground, or a player there: as the rules'
     // IsPassable, on the copy.
     bool IsBlocked(TPoint cell) const;
     bool IsItem(TPoint cell) const { return Items[Index(cell)] != 0; }
     TPoint Place(int player) const { return Players[Index(player)].At; }
     int Score(int player) const { return Players[Index(player)].Score; }
-    // Bit i set where direction i leads onto an open cell.
+    // Bit i set where key i's direction (Common::KeyDirection) leads onto
+    // an open cell.
     unsigned OpenMoves(int player) const;
     // One step of the player, its trail following as the rules drag it; the
     // item on the new cell is picked up: a point.

@@ -53,7 +53,7 @@ void TGameTerritory::Spread(const TGameBoard& board, int player, std::vector<int
     for (std::size_t next = 0; next < Queue.size(); ++next) {
         const TPoint from = Queue[next];
         const int step = steps[board.Index(from)] + 1;
-        for (const TPoint& direction : TGameBoard::Directions) {
+        for (const TPoint& direction : Common::KeyDirection) {
             const TPoint to{from.X + direction.X, from.Y + direction.Y};
             if (board.IsBlocked(to) || steps[board.Index(to)] != Unreached)
                 continue;

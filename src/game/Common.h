@@ -48,6 +48,8 @@ inline constexpr std::array<std::array<int, 4>, 2> KeyTable = {{
     {0x25, 0x27, 0x26, 0x28},
     {0x41, 0x44, 0x57, 0x53},
 }};
+// Key index 0..3 as a step along columns and rows.
+inline constexpr std::array<TPoint, 4> KeyDirection = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
 inline constexpr int KeySpace = 0x20;
 inline constexpr int KeyEnter = 0x0D;
 // The keys that pause a game and resume it: P and Pause.

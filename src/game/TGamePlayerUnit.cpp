@@ -9,8 +9,7 @@
 
 namespace {
 
-// Key index 0..3 (left, right, up, down) as a step along columns and rows.
-constexpr std::array<TPoint, 4> KeyDirection = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+using Common::KeyDirection;
 
 constexpr int BlinkOneIn = 60;
 
