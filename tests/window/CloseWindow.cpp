@@ -26,9 +26,13 @@ int main(int argc, char** argv)
     };
     message.type = atom("WM_PROTOCOLS");
     message.data.data32[0] = atom("WM_DELETE_WINDOW");
-    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&message));
-    const bool sent = xcb_flush(connection) > 0;
+    // Waits for the server to have sent it: one that reads the hang-up first
+    // drops what the socket still holds.
+    xcb_generic_error_t* error = xcb_request_check(
+        connection, xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                                           reinterpret_cast<const char*>(&message)));
+    const bool sent = error == nullptr;
+    std::free(error);
     xcb_disconnect(connection);
     return sent ? 0 : 1;
 }

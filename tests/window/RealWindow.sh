@@ -51,9 +51,7 @@ if [ "$server" = x11 ]; then
     check_typed() { why="key $1 typed $(grep -o "keycode $1 (keysym [^)]*" keys.log | tail -n 1)" &&
                     grep -q "keycode $1 (keysym 0x[0-9a-f]*, $2)" keys.log; }
     step_other() { xmessage -geometry +500+500 "another program" 2>other.log & pids+=($!) && step_window xmessage; }
-    # On a busy machine Qt's X11 reader may leave a lone message in its queue until the next event
-    # comes, which a window manager's own traffic brings at once; a property change stands in for it.
-    close() { "$bin/tolm-close-window" "$game" && { xprop -id "$game" -f _TOLM_NUDGE 8s -set _TOLM_NUDGE 1 2>/dev/null || true; }; }
+    close() { "$bin/tolm-close-window" "$game"; }
     check_hints() { why="min and max size hints differ: $(xprop -id "$game" WM_NORMAL_HINTS)" &&
                     [ "$(xprop -id "$game" WM_NORMAL_HINTS | sed -n 's/.*imum size: //p' | uniq | wc -l)" = 1 ]; }
 else
