@@ -11,16 +11,20 @@ TGameBoard::TGameBoard(const TGameField& field)
     for (int x = 0; x < FWidth; ++x) {
         for (int y = 0; y < FHeight; ++y) {
             const std::size_t cell = Index(TPoint{x, y});
-            Blocked[cell] = field.Map.IsPassable(x, y) ? 0 : 1;
+            const bool edge = x == 0 || y == 0 || x == FWidth - 1 || y == FHeight - 1;
+            Blocked[cell] = edge || !field.Map.IsPassable(x, y) ? 1 : 0;
             const TGameUnit* unit = field.Map.GetUnit(x, y);
+            if (unit == nullptr || unit->Kind != ukTarget)
+                continue;
             // A stamp is worth nothing, and soon turns into a bush.
-            if (unit != nullptr && unit->Kind == ukTarget &&
-                static_cast<const TGameTargetUnit*>(unit)->Item != itStamp)
-                Items[cell] = 1;
+            const TGameItemEffect& effect = static_cast<const TGameTargetUnit*>(unit)->Effect();
+            if (effect.Points > 0)
+                Items[cell] = effect.Growth > 0 ? GrowingPoint : Point;
         }
     }
     for (const TGamePlayerUnit* player : field.Players)
-        Players[Index(player->Index)] = {{player->X, player->Y}, player->Trail, player->Score};
+        Players[Index(player->Index)] = {
+            {player->X, player->Y}, player->Trail, player->Score, player->Growth};
 }
 
 bool TGameBoard::IsBlocked(TPoint cell) const
@@ -41,21 +45,48 @@ unsigned TGameBoard::OpenMoves(int player) const
     return open;
 }
 
-void TGameBoard::Move(int player, int direction)
+TGameBoard::TStep TGameBoard::Move(int player, int direction)
 {
     TPlayer& moving = Players[Index(player)];
     const TPoint left = moving.At;
     const TPoint step = Common::KeyDirection[static_cast<std::size_t>(direction)];
     moving.At = TPoint{left.X + step.X, left.Y + step.Y};
     Blocked[Index(moving.At)] = 1;
-    moving.Score += Items[Index(moving.At)];
-    Items[Index(moving.At)] = 0;
-    // A trail keeps its length: the cell left joins it, its oldest comes free.
-    if (moving.Trail.empty()) {
+    std::uint8_t& item = Items[Index(moving.At)];
+    TStep done{left, moving.Growth, item, false, std::nullopt};
+    moving.Score += item != NoItem ? 1 : 0;
+    moving.Growth += item == GrowingPoint ? 1 : 0;
+    item = NoItem;
+    // As the rules drag it: the cell left joins the trail, and its oldest
+    // cell comes free unless the trail is still growing.
+    done.Grew = !moving.Trail.empty() || moving.Growth > 0;
+    if (done.Grew)
+        moving.Trail.push_front(left);
+    else
         Blocked[Index(left)] = 0;
-        return;
+    if (!moving.Trail.empty() && moving.Growth <= 0) {
+        done.Freed = moving.Trail.back();
+        Blocked[Index(*done.Freed)] = 0;
+        moving.Trail.pop_back();
     }
-    moving.Trail.push_front(left);
-    Blocked[Index(moving.Trail.back())] = 0;
-    moving.Trail.pop_back();
+    if (moving.Growth > 0)
+        --moving.Growth;
+    return done;
+}
+
+void TGameBoard::Undo(int player, const TStep& step)
+{
+    TPlayer& moving = Players[Index(player)];
+    if (step.Freed) {
+        moving.Trail.push_back(*step.Freed);
+        Blocked[Index(*step.Freed)] = 1;
+    }
+    if (step.Grew)
+        moving.Trail.pop_front();
+    Blocked[Index(step.From)] = 1;
+    Blocked[Index(moving.At)] = 0;
+    Items[Index(moving.At)] = step.Item;
+    moving.Score -= step.Item != NoItem ? 1 : 0;
+    moving.Growth = step.Growth;
+    moving.At = step.From;
 }

@@ -21,8 +21,8 @@ void TGameComputer::Think(const TGameField& field)
         return;
     const TGameBoard board(field);
     const unsigned open = board.OpenMoves(Player);
-    if (Strength.WanderOneIn > 0 && open != 0 &&
-        Draw() % static_cast<std::uint64_t>(Strength.WanderOneIn) == 0)
+    if (Strength.WanderPercent > 0 && open != 0 &&
+        Draw() % 100 < static_cast<std::uint64_t>(Strength.WanderPercent))
         Held = Wander(open);
     else
         Held = Search.BestMove(board, Player);

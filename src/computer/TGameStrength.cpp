@@ -11,8 +11,8 @@ struct TLevelRow {
 };
 
 constexpr std::array<TLevelRow, 3> Levels = {{
-    {TGameLevel::Easy, "easy", {0, 8, 0, 4}},
-    {TGameLevel::Medium, "medium", {1, 16, 0, 0}},
+    {TGameLevel::Easy, "easy", {0, 8, 0, 40}},
+    {TGameLevel::Medium, "medium", {1, 16, 0, 5}},
     {TGameLevel::Hard, "hard", {2, 16, 8, 0}},
 }};
 

@@ -9,14 +9,14 @@
 enum class TGameLevel { Easy, Medium, Hard };
 
 struct TGameStrength {
-    // The opponent's answers looked at (TGameSearch).
+    // The ticks looked ahead (TGameSearch).
     int Depth;
     // An item next to the player, and one in its territory, in cells of
     // territory (TGameTerritory).
     int ItemWeight;
     int ClaimWeight;
-    // On one tick in so many it takes any open way; 0: never.
-    int WanderOneIn;
+    // On so many ticks in a hundred it takes any open way.
+    int WanderPercent;
 
     static TGameStrength Of(TGameLevel level);
     // "easy", "medium" or "hard", as the settings file and the replay tool

@@ -1,11 +1,15 @@
 #include "TGameTerritory.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
 
 constexpr int Unreached = std::numeric_limits<int>::max();
+constexpr std::uint8_t Mine = 1;
+constexpr std::uint8_t Theirs = 2;
+constexpr std::uint8_t Both = Mine | Theirs;
 // A cell of territory outweighs any item: room to move keeps a player alive.
 constexpr int CellWorth = 16;
 
@@ -18,23 +22,16 @@ int TGameTerritory::Value(const TGameBoard& board, int player)
         return Lost;
     if (board.OpenMoves(opponent) == 0)
         return Won;
-    Spread(board, player, Mine);
-    Spread(board, opponent, Theirs);
+    Spread(board, player);
     int value = 0;
     int nearestItem = Unreached;
-    for (int y = 0; y < board.Height(); ++y) {
-        for (int x = 0; x < board.Width(); ++x) {
-            const std::size_t cell = board.Index(TPoint{x, y});
-            if (Mine[cell] < Theirs[cell]) {
-                value += CellWorth;
-                if (board.IsItem(TPoint{x, y})) {
-                    nearestItem = std::min(nearestItem, Mine[cell]);
-                    value += ClaimWeight * CellWorth;
-                }
-            } else if (Theirs[cell] < Mine[cell]) {
-                value -= CellWorth + (board.IsItem(TPoint{x, y}) ? ClaimWeight * CellWorth : 0);
-            }
-        }
+    for (const std::size_t cell : Reached) {
+        if (Owner[cell] == Both)
+            continue;
+        const int claim = CellWorth + (board.IsItemAt(cell) ? ClaimWeight * CellWorth : 0);
+        value += Owner[cell] == Mine ? claim : -claim;
+        if (Owner[cell] == Mine && board.IsItemAt(cell))
+            nearestItem = std::min(nearestItem, Steps[cell]);
     }
     // A point scored outweighs standing next to the next item.
     const int itemWorth = ItemWeight * CellWorth;
@@ -44,21 +41,34 @@ int TGameTerritory::Value(const TGameBoard& board, int player)
     return value;
 }
 
-void TGameTerritory::Spread(const TGameBoard& board, int player, std::vector<int>& steps)
+void TGameTerritory::Spread(const TGameBoard& board, int player)
 {
-    steps.assign(static_cast<std::size_t>(board.CellCount()), Unreached);
-    Queue.clear();
-    Queue.push_back(board.Place(player));
-    steps[board.Index(Queue.front())] = 0;
-    for (std::size_t next = 0; next < Queue.size(); ++next) {
-        const TPoint from = Queue[next];
-        const int step = steps[board.Index(from)] + 1;
-        for (const TPoint& direction : Common::KeyDirection) {
-            const TPoint to{from.X + direction.X, from.Y + direction.Y};
-            if (board.IsBlocked(to) || steps[board.Index(to)] != Unreached)
+    Owner.assign(static_cast<std::size_t>(board.CellCount()), 0);
+    Steps.resize(Owner.size());
+    Reached.clear();
+    for (const int each : {player, 1 - player}) {
+        const std::size_t cell = board.Index(board.Place(each));
+        Owner[cell] = each == player ? Mine : Theirs;
+        Steps[cell] = 0;
+        Reached.push_back(cell);
+    }
+    // Breadth first from both at once: a cell both reach in as many steps
+    // is no one's.
+    const std::array<std::ptrdiff_t, 4> moves = board.IndexSteps();
+    for (std::size_t next = 0; next < Reached.size(); ++next) {
+        const std::size_t from = Reached[next];
+        const int step = Steps[from] + 1;
+        for (const std::ptrdiff_t move : moves) {
+            const std::size_t to = from + static_cast<std::size_t>(move);
+            if (board.IsBlockedAt(to))
                 continue;
-            steps[board.Index(to)] = step;
-            Queue.push_back(to);
+            if (Owner[to] == 0) {
+                Owner[to] = Owner[from];
+                Steps[to] = step;
+                Reached.push_back(to);
+            } else if (Steps[to] == step) {
+                Owner[to] |= Owner[from];
+            }
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "TGameBoard.h"
 
+#include <cstdint>
 #include <vector>
 
 class TGameTerritory {
@@ -26,12 +27,13 @@ public:
     int Value(const TGameBoard& board, int player);
 
 private:
-    // Steps from the player's cell to every open cell it can reach.
-    void Spread(const TGameBoard& board, int player, std::vector<int>& steps);
+    // Who reaches each open cell first, and in how many steps: Reached
+    // lists the cells either reaches, the players' own first.
+    void Spread(const TGameBoard& board, int player);
 
     int ItemWeight;
     int ClaimWeight;
-    std::vector<int> Mine;
-    std::vector<int> Theirs;
-    std::vector<TPoint> Queue;
+    std::vector<std::uint8_t> Owner;
+    std::vector<int> Steps;
+    std::vector<std::size_t> Reached;
 };
