@@ -280,5 +280,41 @@ Sicher?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Neu - gegen den &amp;Computer</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Schwer</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Sure?</source>
         <source>Failed to open the file: %1</source>
         <translation>No se pudo abrir el archivo: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nueva - contra la &amp;máquina</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>Má&amp;quina</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contra la máquina</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Vous confirmez&#xa0;?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Impossible d’ouvrir le fichier&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nouvelle partie - &amp;contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
 </context>
 </TS>

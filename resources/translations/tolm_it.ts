@@ -280,5 +280,41 @@ Confermi?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Impossibile aprire il file: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nuova - contro il co&amp;mputer</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>Com&amp;puter</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contro il computer</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Sure?</source>
         <source>Failed to open the file: %1</source>
         <translation>ファイルを開けませんでした: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>新規 - コンピューター対戦(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>コンピューターの強さ(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>かんたん(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>ふつう(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>むずかしい(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>コンピューター対戦</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>かんたん</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>ふつう</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>むずかしい</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Weet je het zeker?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Kan het bestand niet openen: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nieuw - tegen de &amp;computer</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Makkelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Gemiddeld</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>Moei&amp;lijk</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Tegen de computer</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Moeilijk</translation>
+    </message>
 </context>
 </TS>

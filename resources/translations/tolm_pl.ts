@@ -280,5 +280,41 @@ Na pewno?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Nie udało się otworzyć pliku: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nowa - z &amp;komputerem</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Komputer</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Łatwy</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>Ś&amp;redni</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Trudny</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Z komputerem</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Trudny</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Confirma?</translation>
         <source>Failed to open the file: %1</source>
         <translation>Não foi possível abrir o arquivo: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Nova - contra o &amp;computador</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Computador</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Médio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contra o computador</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
 </context>
 </TS>

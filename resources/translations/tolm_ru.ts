@@ -280,5 +280,41 @@ Sure?</source>
         <source>Failed to open the file: %1</source>
         <translation>Не удалось открыть файл: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Новая - против &amp;компьютера</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Компьютер</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Лёгкий</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Средний</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>Сл&amp;ожный</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Против компьютера</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средний</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Сложный</translation>
+    </message>
 </context>
 </TS>

@@ -280,5 +280,41 @@ Sure?</source>
         <source>Failed to open the file: %1</source>
         <translation>Не вдалося відкрити файл: %1</translation>
     </message>
+    <message>
+        <source>New - Against the &amp;Computer</source>
+        <translation>Нова - проти &amp;комп’ютера</translation>
+    </message>
+    <message>
+        <source>Co&amp;mputer</source>
+        <translation>&amp;Комп’ютер</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Легкий</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Середній</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>Скла&amp;дний</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Проти комп’ютера</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Легкий</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Середній</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Складний</translation>
+    </message>
 </context>
 </TS>

@@ -162,7 +162,7 @@ void TGameField::End(const char* message, int soundId, TGameSoundSink& sound)
 void TGameField::UpdateHighScore()
 {
     for (const TGamePlayerUnit* player : Players) {
-        if (player->Score > HighScore)
+        if (player->Score > HighScore && !(ComputerOpponent && player->Index == 1))
             HighScore = player->Score;
     }
 }

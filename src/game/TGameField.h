@@ -50,6 +50,8 @@ public:
     TGameMap Map;
     // The best score at the end of any game.
     int HighScore = 0;
+    // Player 2 is the computer's: only the person's score sets the high score.
+    bool ComputerOpponent = false;
     // Items are tried twice as often.
     bool Busy = false;
     // No game in progress.

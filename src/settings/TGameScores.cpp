@@ -1,12 +1,15 @@
 #include "TGameScores.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
-constexpr const char* Heading = "Tolm Game scores 1";
+// The first line of a file of each version, the first version first.
+constexpr std::array<std::string_view, 2> Headings = {"Tolm Game scores 1", "Tolm Game scores 2"};
 
 bool IsDate(const std::string& date)
 {
@@ -70,7 +73,7 @@ TGameScores::AddedSince(const TGameScores& base) const
 {
     std::vector<std::pair<int, TEntry>> added;
     std::optional<std::pair<int, TEntry>> newest;
-    for (int table = OnePlayer; table <= TwoPlayers; ++table) {
+    for (int table = OnePlayer; table <= AgainstComputer; ++table) {
         std::vector<TEntry> old = base.Table(table);
         for (std::size_t place = 0; place < Table(table).size(); ++place) {
             const TEntry& entry = Table(table)[place];
@@ -106,11 +109,13 @@ std::string TGameScores::CleanName(const std::string& name)
 
 std::string TGameScores::Format() const
 {
-    std::string text = std::string(Heading) + "\nlast\t" + LastName + "\n";
-    for (int table = OnePlayer; table <= TwoPlayers; ++table)
+    std::string text = std::string(Headings.back()) + "\nlast\t" + LastName + "\n";
+    for (int table = OnePlayer; table <= AgainstComputer; ++table)
         for (const TEntry& entry : Table(table))
             text += std::to_string(table + 1) + "\t" + std::to_string(entry.Score) + "\t" +
-                    entry.Date + "\t" + entry.Name + "\n";
+                    entry.Date + "\t" + entry.Name + "\t" +
+                    (entry.Opponent ? TGameStrength::Name(*entry.Opponent) : "") + "\t" +
+                    entry.Replay + "\n";
     return text;
 }
 
@@ -118,32 +123,49 @@ std::optional<TGameScores> TGameScores::Parse(const std::string& text)
 {
     std::istringstream stream(text);
     std::string line;
-    if (!std::getline(stream, line) || line != Heading)
+    if (!std::getline(stream, line))
         return std::nullopt;
+    const auto heading = std::find(Headings.begin(), Headings.end(), line);
+    if (heading == Headings.end())
+        return std::nullopt;
+    const auto version = static_cast<int>(heading - Headings.begin()) + 1;
     TGameScores scores;
     while (std::getline(stream, line))
-        if (!scores.ParseLine(line))
+        if (!scores.ParseLine(line, version))
             return std::nullopt;
     return scores;
 }
 
-bool TGameScores::ParseLine(const std::string& line)
+bool TGameScores::ParseLine(const std::string& line, int version)
 {
     const std::vector<std::string> fields = Fields(line);
     if (fields.size() == 2 && fields[0] == "last" && fields[1] == CleanName(fields[1])) {
         LastName = fields[1];
         return true;
     }
-    if (fields.size() != 4 || (fields[0] != "1" && fields[0] != "2"))
+    // Version 1: table (1 or 2), score, date, name. Version 2 adds a third
+    // table, the computer's strength (in that table alone) and the replay.
+    const std::size_t count = version == 1 ? 4 : 6;
+    const char tables = version == 1 ? '2' : '3';
+    if (fields.size() != count || fields[0].size() != 1 || fields[0][0] < '1' ||
+        fields[0][0] > tables)
         return false;
     const int table = fields[0][0] - '1';
+    std::optional<TGameLevel> opponent;
+    if (version == 2) {
+        opponent = TGameStrength::Parse(fields[4]);
+        const bool named = !fields[4].empty();
+        if (named != (table == AgainstComputer) || (named && !opponent) ||
+            fields[5] != CleanName(fields[5]) || fields[5].find('/') != std::string::npos)
+            return false;
+    }
     const std::optional<int> score = Number(fields[1]);
     std::vector<TEntry>& entries = Tables.at(table);
     // In order, as Add keeps them: a file out of order was not written here.
     if (!score || *score <= 0 || (!entries.empty() && *score > entries.back().Score) ||
         entries.size() == TableSize || !IsDate(fields[2]) || fields[3] != CleanName(fields[3]))
         return false;
-    entries.push_back({fields[3], *score, fields[2]});
+    entries.push_back({fields[3], *score, fields[2], opponent, version == 2 ? fields[5] : ""});
     return true;
 }
 

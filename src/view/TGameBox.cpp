@@ -2,6 +2,7 @@
 #include "Common.h"
 #include "Random.h"
 #include "TGameAnyKeyboard.h"
+#include "TGameComputer.h"
 #include "TGameField.h"
 #include "TGameGamepads.h"
 #include "TGameKeyLayout.h"
@@ -153,6 +154,12 @@ void TGameBox::NewGame(int players)
         SetState(gbsTwoPlayers);
 }
 
+void TGameBox::NewComputerGame(TGameLevel level)
+{
+    FOpponent = level;
+    SetState(gbsAgainstComputer);
+}
+
 void TGameBox::Shutdown()
 {
     SetState(gbsShutdown);
@@ -161,7 +168,7 @@ void TGameBox::Shutdown()
 void TGameBox::KeyDown(int keyCode)
 {
     Keys.Press(keyCode);
-    for (const auto& pad : Pads)
+    for (const auto& pad : PlayersPads())
         pad->KeyDown(keyCode);
     if (keyCode == Common::KeySpace || keyCode == Common::KeyEnter)
         NewGame(1);
@@ -187,7 +194,7 @@ void TGameBox::PlayerAway()
 void TGameBox::KeyUp(int keyCode)
 {
     Keys.Release(keyCode);
-    for (const auto& pad : Pads)
+    for (const auto& pad : PlayersPads())
         pad->KeyUp(keyCode);
 }
 
@@ -301,11 +308,18 @@ void TGameBox::SetState(TGameBoxState state)
         DrawInstructions(canvas);
         Unshown = Picture.rect();
         ShownStatus.clear();
-    } else if (state == gbsOnePlayer) {
-        Field->Start(1);
-    } else if (state == gbsTwoPlayers) {
-        Field->Start(2);
+        return;
     }
+    if (!Playing())
+        return;
+    if (state != gbsAgainstComputer)
+        FOpponent.reset();
+    Field->ComputerOpponent = FOpponent.has_value();
+    Field->Start(state == gbsOnePlayer ? 1 : 2);
+    // Seeded from the game's state, never drawing from it: the game plays
+    // out the same whatever the computer chooses at random.
+    Computer =
+        FOpponent ? std::make_unique<TGameComputer>(1, *FOpponent, Random::State()) : nullptr;
 }
 
 void TGameBox::TimerTick()
@@ -314,8 +328,12 @@ void TGameBox::TimerTick()
     if (Gamepads)
         HandleGamepadEvents(Gamepads->Update(HasFocus()));
     const TGameAnyKeyboard sources{&keyboard, Gamepads.get()};
-    for (const auto& pad : Pads)
-        pad->PollKeys(sources);
+    // The computer looks at the field as it stands, before the pads are
+    // read; paused, it holds what it held.
+    if (Computer && !FPaused)
+        Computer->Think(*Field);
+    Pads[0]->PollKeys(sources);
+    Pads[1]->PollKeys(Computer ? static_cast<const TGameKeyboard&>(*Computer) : sources);
     // Paused, the pads still follow the keys held, so that they count at
     // once on resuming; keys pressed meanwhile are forgotten below.
     if (!FPaused)
@@ -362,7 +380,12 @@ std::string TGameBox::StatusTexts() const
 
 bool TGameBox::Playing() const
 {
-    return FState == gbsOnePlayer || FState == gbsTwoPlayers;
+    return FState == gbsOnePlayer || FState == gbsTwoPlayers || FState == gbsAgainstComputer;
+}
+
+std::span<const std::unique_ptr<TGamePad>> TGameBox::PlayersPads() const
+{
+    return std::span(Pads).first(Computer ? 1 : Pads.size());
 }
 
 void TGameBox::RestSound()
@@ -422,7 +445,7 @@ void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
                 NewGame(event.Value + 1);
             continue;
         }
-        for (const auto& pad : Pads)
+        for (const auto& pad : PlayersPads())
             event.Kind == gekKeyDown ? pad->KeyDown(event.Value) : pad->KeyUp(event.Value);
     }
 }

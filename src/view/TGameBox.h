@@ -10,6 +10,7 @@
 #include "TGameKeyRecord.h"
 #include "TGameQtSynchronizer.h"
 #include "TGameSpriteList.h"
+#include "TGameStrength.h"
 #include "TGameSystemClock.h"
 #include "TNotifyEvent.h"
 
@@ -21,10 +22,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 class QKeyEvent;
 class TGameCanvas;
+class TGameComputer;
 class TGameField;
 class TGameGamepads;
 struct TGameGamepadEvent;
@@ -41,7 +45,8 @@ enum TGameBoxState : std::uint8_t {
     gbsOnePlayer = 2,
     gbsTwoPlayers = 3,
     gbsGameOver = 4,
-    gbsShutdown = 5
+    gbsShutdown = 5,
+    gbsAgainstComputer = 6
 };
 
 class TGameBox : public QWidget {
@@ -64,6 +69,11 @@ public:
     // 1 or 2 players start a new game at once, unpaused; any other number
     // is ignored.
     void NewGame(int players);
+    // A new game at once in which the computer, at this strength, plays
+    // player 2: the keys and the gamepads steer player 1 alone.
+    void NewComputerGame(TGameLevel level);
+    // The computer's strength in the game started last, where it played.
+    std::optional<TGameLevel> Opponent() const { return FOpponent; }
     // Pauses a running game, or resumes it; nothing when no game runs. While
     // paused the ticks go on, but the game does not step and keys pressed
     // are forgotten; the status line says so. OnChange tells of it.
@@ -132,6 +142,9 @@ private:
     void ShowChanges(const std::string& status);
     // A game runs: one started and not yet over.
     bool Playing() const;
+    // The pads the keys and the gamepads steer: player 2's too, unless the
+    // computer plays it.
+    std::span<const std::unique_ptr<TGamePad>> PlayersPads() const;
     // The sound rests outside a running game, paused included, once the
     // last effect has played out: a corked stream lets the server sleep.
     void RestSound();
@@ -144,12 +157,15 @@ private:
 
     TGameBoxState FState = gbsIdle;
     bool FPaused = false;
+    std::optional<TGameLevel> FOpponent;
     // The timer's hand-over and clock come first: it uses them until its end.
     TGameQtSynchronizer Synchronizer;
     TGameSystemClock Clock;
     std::unique_ptr<TGameTimer> Timer;
     std::unique_ptr<TGameField> Field;
     std::array<std::unique_ptr<TGamePad>, 2> Pads;
+    // Player 2's only keyboard in a game against the computer, else null.
+    std::unique_ptr<TGameComputer> Computer;
     std::unique_ptr<TGameSound> SoundPlayer;
     QImage Picture;
     // Drawn into the picture but not yet shown.

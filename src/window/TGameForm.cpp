@@ -82,7 +82,7 @@ TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileNam
     GameBox->SetImages(&ImageList1);
     setCentralWidget(GameBox);
     GameBox->OnChange = [this](TGameBox&) { GameBoxChange(); };
-    GameBox->OnGameOver = [this](TGameBox& box) { GameEnded(box.GameScores()); };
+    GameBox->OnGameOver = [this](TGameBox& box) { GameEnded(box.GameScores(), box.Opponent()); };
     NameTimer.setSingleShot(true);
     connect(&NameTimer, &QTimer::timeout, this, &TGameForm::AskNames);
     GameBoxChange();
@@ -126,6 +126,8 @@ void TGameForm::CreateMenus()
             {0, &TGameForm::Game_MenuItem, QT_TR_NOOP("&Game")},
             {1, &TGameForm::New1Player_MenuItem, QT_TR_NOOP("&New - 1 Player"), Qt::Key_F2},
             {1, &TGameForm::New2Players_MenuItem, QT_TR_NOOP("Ne&w - 2 Players"), Qt::Key_F3},
+            {1, &TGameForm::NewComputer_MenuItem, QT_TR_NOOP("New - Against the &Computer"),
+             Qt::Key_F6},
             {1, &TGameForm::Pause_MenuItem, QT_TR_NOOP("&Pause"), Qt::Key_P},
             {1, &TGameForm::HighScores_MenuItem, QT_TR_NOOP("&High Scores..."),
              Qt::CTRL | Qt::Key_H},
@@ -135,6 +137,10 @@ void TGameForm::CreateMenus()
             {2, &TGameForm::ClearHighScore_MenuItem, QT_TR_NOOP("&Clear High-Score..."),
              Qt::Key_F5},
             {2, &TGameForm::BusyGame_MenuItem, QT_TR_NOOP("&Busy Game")},
+            {2, &TGameForm::Computer_MenuItem, QT_TR_NOOP("Co&mputer")},
+            {3, &TGameForm::ComputerEasy_MenuItem, QT_TR_NOOP("&Easy")},
+            {3, &TGameForm::ComputerMedium_MenuItem, QT_TR_NOOP("&Medium")},
+            {3, &TGameForm::ComputerHard_MenuItem, QT_TR_NOOP("&Hard")},
             {2, &TGameForm::N6, "-"},
             {2, &TGameForm::Sizable_MenuItem, QT_TR_NOOP("&Sizable")},
             {2, &TGameForm::ResizeTo100_MenuItem, QT_TR_NOOP("&Resize to 100%")},
@@ -153,15 +159,18 @@ void TGameForm::CreateMenus()
             {1, &TGameForm::About_MenuItem, QT_TR_NOOP("&About...")},
         });
     PopupMenu1 = new QMenu(this);
-    AddMenuRows(*PopupMenu1,
-                {
-                    {0, &TGameForm::New1PlayerP_MenuItem, QT_TR_NOOP("&New - 1 Player")},
-                    {0, &TGameForm::New2PlayersP_MenuItem, QT_TR_NOOP("Ne&w - 2 Players")},
-                    {0, &TGameForm::N4, "-"},
-                    {0, &TGameForm::StatusP_MenuItem, QT_TR_NOOP("&Status...")},
-                });
-    for (QAction* item : {Pause_MenuItem, BusyGame_MenuItem, Sizable_MenuItem,
-                          LastPosition_MenuItem, Sound_MenuItem})
+    AddMenuRows(
+        *PopupMenu1,
+        {
+            {0, &TGameForm::New1PlayerP_MenuItem, QT_TR_NOOP("&New - 1 Player")},
+            {0, &TGameForm::New2PlayersP_MenuItem, QT_TR_NOOP("Ne&w - 2 Players")},
+            {0, &TGameForm::NewComputerP_MenuItem, QT_TR_NOOP("New - Against the &Computer")},
+            {0, &TGameForm::N4, "-"},
+            {0, &TGameForm::StatusP_MenuItem, QT_TR_NOOP("&Status...")},
+        });
+    for (QAction* item :
+         {Pause_MenuItem, BusyGame_MenuItem, Sizable_MenuItem, LastPosition_MenuItem,
+          Sound_MenuItem, ComputerEasy_MenuItem, ComputerMedium_MenuItem, ComputerHard_MenuItem})
         item->setCheckable(true);
     // The key that pauses also resumes: held down, it must not do both by turns.
     Pause_MenuItem->setShortcuts({Qt::Key_P, Qt::Key_Pause});
@@ -200,6 +209,8 @@ void TGameForm::MenuItemClick(QObject* sender)
         GameBox->NewGame(1);
     } else if (sender == New2Players_MenuItem) {
         GameBox->NewGame(2);
+    } else if (sender == NewComputer_MenuItem) {
+        GameBox->NewComputerGame(Options.Computer);
     } else if (sender == Pause_MenuItem) {
         GameBox->TogglePause();
         Pause_MenuItem->setChecked(GameBox->Paused()); // a click checks it either way
@@ -222,9 +233,9 @@ void TGameForm::MenuItemClick(QObject* sender)
         options.Sound = !options.Sound;
         GameBox->SetOptions(options);
     } else if (sender == Sizable_MenuItem) {
-        SetOptions({!Options.Sizable, Options.LastPosition});
+        SetOptions({!Options.Sizable, Options.LastPosition, Options.Computer});
     } else if (sender == LastPosition_MenuItem) {
-        SetOptions({Options.Sizable, !Options.LastPosition});
+        SetOptions({Options.Sizable, !Options.LastPosition, Options.Computer});
     } else if (sender == ResizeTo100_MenuItem) {
         ResizeTo(100);
     } else if (sender == ResizeTo150_MenuItem) {
@@ -247,15 +258,28 @@ void TGameForm::MenuItemClick(QObject* sender)
         New1Player_MenuItem->trigger();
     } else if (sender == New2PlayersP_MenuItem) {
         New2Players_MenuItem->trigger();
+    } else if (sender == NewComputerP_MenuItem) {
+        NewComputer_MenuItem->trigger();
     } else if (sender == StatusP_MenuItem) {
         Status_MenuItem->trigger();
     }
+    for (const auto& [item, level] : ComputerItems()) {
+        if (sender == item)
+            SetOptions({Options.Sizable, Options.LastPosition, level});
+    }
 }
 
-void TGameForm::GameEnded(const std::vector<int>& scores)
+std::array<std::pair<QAction*, TGameLevel>, 3> TGameForm::ComputerItems() const
+{
+    return {{{ComputerEasy_MenuItem, TGameLevel::Easy},
+             {ComputerMedium_MenuItem, TGameLevel::Medium},
+             {ComputerHard_MenuItem, TGameLevel::Hard}}};
+}
+
+void TGameForm::GameEnded(const std::vector<int>& scores, std::optional<TGameLevel> opponent)
 {
     // The name box must not open inside the tick, whose timer would wait for it.
-    EndedGames.push_back(scores);
+    EndedGames.push_back({scores, opponent});
     NameTimer.start(0);
 }
 
@@ -266,22 +290,26 @@ void TGameForm::AskNames()
         return;
     }
     while (!EndedGames.empty()) {
-        const std::vector<int> scores = EndedGames.front();
+        const TEndedGame game = EndedGames.front();
         EndedGames.pop_front();
-        GameOver(scores);
+        GameOver(game);
     }
 }
 
-void TGameForm::GameOver(const std::vector<int>& scores)
+void TGameForm::GameOver(const TEndedGame& game)
 {
-    const int players = static_cast<int>(scores.size());
+    // Against the computer, only the person plays for a table.
+    const int players = game.Opponent ? 1 : static_cast<int>(game.Scores.size());
+    const int table = game.Opponent ? TGameScores::AgainstComputer : players - 1;
     bool added = false;
     for (int player = 0; player < players; ++player) {
-        if (!Scores.Enters(players - 1, scores[player]))
+        const int score = game.Scores.at(static_cast<std::size_t>(player));
+        if (!Scores.Enters(table, score))
             continue;
         Scores.LastName = AskName(players, player).toStdString();
-        Scores.Add(players - 1, {Scores.LastName, scores[player],
-                                 QDate::currentDate().toString(Qt::ISODate).toStdString()});
+        Scores.Add(table,
+                   {Scores.LastName, score,
+                    QDate::currentDate().toString(Qt::ISODate).toStdString(), game.Opponent});
         added = true;
     }
     if (added)
@@ -322,22 +350,28 @@ void TGameForm::ShowHighScores()
 QString TGameForm::HighScoresText() const
 {
     QString text;
-    for (const int table : {TGameScores::OnePlayer, TGameScores::TwoPlayers}) {
+    const std::array<QString, 3> titles = {tr("One player"), tr("Two players"),
+                                           tr("Against the computer")};
+    const std::array<QString, 3> strengths = {tr("Easy"), tr("Medium"), tr("Hard")};
+    for (int table = TGameScores::OnePlayer; table <= TGameScores::AgainstComputer; ++table) {
         text += QStringLiteral("<p><b>%1</b></p>")
-                    .arg((table == TGameScores::OnePlayer ? tr("One player") : tr("Two players"))
-                             .toHtmlEscaped());
+                    .arg(titles.at(static_cast<std::size_t>(table)).toHtmlEscaped());
         const auto& entries = Scores.Table(table);
         if (entries.empty())
             text += QStringLiteral("<p>%1</p>").arg(tr("No games yet.").toHtmlEscaped());
         text += QStringLiteral("<table cellspacing=\"4\">");
         for (std::size_t place = 0; place < entries.size(); ++place) {
             const bool newest = Scores.Newest == std::pair(table, place);
+            const auto& opponent = entries[place].Opponent;
             text += QStringLiteral("<tr><td align=\"right\">%1.</td><td>%2</td><td "
-                                   "align=\"right\">%3</td><td>%4</td><td>%5</td></tr>")
+                                   "align=\"right\">%3</td><td>%4</td><td>%5</td><td>%6</td></tr>")
                         .arg(place + 1)
                         .arg(QString::fromStdString(entries[place].Name).toHtmlEscaped())
                         .arg(entries[place].Score)
                         .arg(QString::fromStdString(entries[place].Date))
+                        .arg(opponent
+                                 ? strengths.at(static_cast<std::size_t>(*opponent)).toHtmlEscaped()
+                                 : QString())
                         .arg(newest ? tr("< new").toHtmlEscaped() : QString());
         }
         text += QStringLiteral("</table>");
@@ -360,6 +394,8 @@ void TGameForm::OptionsChange()
     SetClientSize(client.width(), client.height());
     Sizable_MenuItem->setChecked(Options.Sizable);
     LastPosition_MenuItem->setChecked(Options.LastPosition);
+    for (const auto& [item, level] : ComputerItems())
+        item->setChecked(level == Options.Computer);
 }
 
 void TGameForm::GameBoxChange()

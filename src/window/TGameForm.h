@@ -13,8 +13,11 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -56,10 +59,12 @@ public:
     void MenuItemClick(QObject* sender);
     // The tables of the best games, as kept in the scores file.
     const TGameScores& GetScores() const { return Scores; }
-    // A game has ended with these scores, player 1's first: once the event
-    // that says so has returned (it comes inside the tick), each player whose
+    // A game has ended with these scores, player 1's first, the computer
+    // playing player 2 at opponent's strength where given: once the event
+    // that says so has returned (it comes inside the tick), each person whose
     // score enters the tables is asked for a name.
-    void GameEnded(const std::vector<int>& scores);
+    void GameEnded(const std::vector<int>& scores,
+                   std::optional<TGameLevel> opponent = std::nullopt);
 
     // The components, in the order the window declares them. Check marks are
     // set by code alone, from the options they show.
@@ -67,12 +72,17 @@ public:
     QAction* Game_MenuItem = nullptr;
     QAction* New1Player_MenuItem = nullptr;
     QAction* New2Players_MenuItem = nullptr;
+    QAction* NewComputer_MenuItem = nullptr;
     QAction* Pause_MenuItem = nullptr;
     QAction* HighScores_MenuItem = nullptr;
     QAction* Status_MenuItem = nullptr;
     QAction* Options_MenuItem = nullptr;
     QAction* ClearHighScore_MenuItem = nullptr;
     QAction* BusyGame_MenuItem = nullptr;
+    QAction* Computer_MenuItem = nullptr;
+    QAction* ComputerEasy_MenuItem = nullptr;
+    QAction* ComputerMedium_MenuItem = nullptr;
+    QAction* ComputerHard_MenuItem = nullptr;
     QAction* Sizable_MenuItem = nullptr;
     QAction* ResizeTo100_MenuItem = nullptr;
     QAction* ResizeTo150_MenuItem = nullptr;
@@ -88,6 +98,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* New1PlayerP_MenuItem = nullptr;
     QAction* New2PlayersP_MenuItem = nullptr;
+    QAction* NewComputerP_MenuItem = nullptr;
     QAction* StatusP_MenuItem = nullptr;
     QAction* N1 = nullptr;
     QAction* N2 = nullptr;
@@ -112,6 +123,12 @@ protected:
 
 private:
     struct TMenuRow;
+    struct TEndedGame {
+        std::vector<int> Scores;
+        std::optional<TGameLevel> Opponent;
+    };
+    // The Options > Computer items and the strength each chooses.
+    std::array<std::pair<QAction*, TGameLevel>, 3> ComputerItems() const;
     void CreateMenus();
     void AddMenuRows(QWidget& top, std::initializer_list<TMenuRow> rows);
     void OptionsChange();
@@ -127,7 +144,7 @@ private:
     // Asks for the names of the games ended, once no other box of the game
     // is open; once the window has closed, keeps them under the name offered.
     void AskNames();
-    void GameOver(const std::vector<int>& scores);
+    void GameOver(const TEndedGame& game);
     QString AskName(int players, int player);
     void ShowHighScores();
     QString HighScoresText() const;
@@ -145,7 +162,7 @@ private:
     TGameScoresFile ScoresFile;
     TGameScores Scores;
     // Games ended whose names are still to be asked for, the oldest first.
-    std::deque<std::vector<int>> EndedGames;
+    std::deque<TEndedGame> EndedGames;
     QTimer NameTimer;
     bool Closed = false;
 };

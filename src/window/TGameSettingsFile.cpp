@@ -51,9 +51,15 @@ std::optional<TGameSettings> TGameSettingsFile::Load()
     const std::optional<std::string> text =
         TGameDiskFile::Read(exists || FDefaultsPath.empty() ? FPath : FDefaultsPath);
     std::optional<TGameSettings> settings;
-    if (text)
-        settings =
-            TGameSettings::Parse(TGameIniFile(*text).ReadString(SettingsSection, SettingsKey, ""));
+    if (text) {
+        const TGameIniFile file(*text);
+        settings = TGameSettings::Parse(file.ReadString(SettingsSection, SettingsKey, ""));
+        // A strength this copy does not know, or none, gives Medium.
+        if (settings)
+            settings->Form.Computer =
+                TGameStrength::Parse(file.ReadString(SettingsSection, ComputerKey, ""))
+                    .value_or(TGameLevel::Medium);
+    }
     FDamaged = !settings && exists;
     return settings;
 }
@@ -71,6 +77,9 @@ void TGameSettingsFile::Save(const TGameSettings& settings)
         return;
     TGameIniFile file(*old);
     file.WriteString(SettingsSection, SettingsKey, settings.Format());
+    if (settings.Form.Computer != TGameLevel::Medium ||
+        !file.ReadString(SettingsSection, ComputerKey, "").empty())
+        file.WriteString(SettingsSection, ComputerKey, TGameStrength::Name(settings.Form.Computer));
     if (TGameDiskFile::Write(FPath, file.Text()))
         FDamaged = false; // a second save must not put the good file over the kept one
 }

@@ -14,6 +14,9 @@ public:
     static constexpr std::string_view FileName = "Settings.ini";
     static constexpr std::string_view SettingsSection = "Settings";
     static constexpr std::string_view SettingsKey = "Values";
+    // Written only once the strength differs from Medium, so that the file
+    // of a player who never chose one stays as it always was.
+    static constexpr std::string_view ComputerKey = "Computer";
 
     // The file at path, which is read and written only by Load and Save;
     // while it does not exist, Load reads defaultsPath instead, if given.

@@ -8,23 +8,27 @@ namespace {
 
 constexpr int Back = 4, GameOver = 5;
 
-// Ticks until the game ends; the high score changes only then.
+// Ticks until the game ends; the high score changes only then, and never
+// by the score of the computer's player.
 TEST(TGameFieldTest, HowGamesEndWhatTheStatusLineShowsAndWhatItemsLeave)
 {
-    const std::vector<std::tuple<const char*, const char*, TSounds, int>> ends = {
-        {"#1#.##", "Game Over", {GameOver}, 0},
-        {"#Hcc1#", "Back Home", {0, 0, Back}, 4}, // two cakes and their trail brought home
-        {"#1#2.#", "P1 is Stuck", {GameOver}, 0},
-        {"#.1#2#", "P2 is Stuck", {GameOver}, 0},
-        {"#1#2##", "Both are Stuck", {GameOver}, 0},
+    const std::vector<std::tuple<const char*, const char*, TSounds, int, bool>> ends = {
+        {"#1#.##", "Game Over", {GameOver}, 0, false},
+        {"#Hcc1#", "Back Home", {0, 0, Back}, 4, false}, // two cakes and their trail brought home
+        {"#1#2.#", "P1 is Stuck", {GameOver}, 0, false},
+        {"#.1#2#", "P2 is Stuck", {GameOver}, 0, false},
+        {"#1#2##", "Both are Stuck", {GameOver}, 0, false},
         // P1 is blocked by P2 and stuck; P2 still steps, blocked by P1.
-        {"##12##", "Both are Stuck", {GameOver}, 0},
-        {"#1#g2#", "P1 is Stuck", {2, GameOver}, 1}, // P2 eats on the last tick
+        {"##12##", "Both are Stuck", {GameOver}, 0, false},
+        {"#1#g2#", "P1 is Stuck", {2, GameOver}, 1, false}, // P2 eats on the last tick
+        {"#1#g2#", "P1 is Stuck", {2, GameOver}, 0, true},
+        {"#g12##", "P1 is Stuck", {2, GameOver}, 1, true},
     };
-    for (const auto& [row, message, heard, highScore] : ends) {
+    for (const auto& [row, message, heard, highScore, computer] : ends) {
         SCOPED_TRACE(row);
         Random::Seed(1);
         TBoard board(std::string("###### ") + row + " ######");
+        board.Field.ComputerOpponent = computer;
         for (std::size_t p = 0; p < board.Field.Players.size(); ++p)
             board.Head(static_cast<int>(p), "L");
         TSounds sounds;

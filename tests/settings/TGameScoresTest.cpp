@@ -40,21 +40,30 @@ TEST(TGameScoresTest, TheTenBestStayEqualScoresBelowOlderOnesAndTheTextReadsBack
     scores.LastName = "Mia";
     scores.Add(TGameScores::OnePlayer, {"Mia", 12, "2026-12-07"});
     scores.Add(TGameScores::TwoPlayers, {"Ö\n ö", 3, "2026-01-31"});
-    const std::string text = "Tolm Game scores 1\nlast\tMia\n1\t12\t2026-12-07\tMia\n"
-                             "2\t3\t2026-01-31\tÖ ö\n";
+    scores.Add(TGameScores::AgainstComputer,
+               {"Mia", 4, "2026-12-08", TGameLevel::Hard, "a.replay"});
+    const std::string text = "Tolm Game scores 2\nlast\tMia\n1\t12\t2026-12-07\tMia\t\t\n"
+                             "2\t3\t2026-01-31\tÖ ö\t\t\n3\t4\t2026-12-08\tMia\thard\ta.replay\n";
     EXPECT_EQ(scores.Format(), text);
     scores.Newest.reset();
     EXPECT_EQ(TGameScores::Parse(text), scores);
-    EXPECT_EQ(TGameScores::Parse("Tolm Game scores 1\nlast\t\n"), TGameScores());
-    std::string eleven = "Tolm Game scores 1\n";
+    // A file of the first version: two tables, four fields a line.
+    const std::string first = "Tolm Game scores 1\nlast\tMia\n1\t12\t2026-12-07\tMia\n";
+    EXPECT_EQ(TGameScores::Parse(first)->Format(),
+              "Tolm Game scores 2\nlast\tMia\n1\t12\t2026-12-07\tMia\t\t\n");
+    EXPECT_EQ(TGameScores::Parse("Tolm Game scores 2\nlast\t\n"), TGameScores());
+    std::string eleven = "Tolm Game scores 2\n";
     for (int i = 0; i < 11; ++i)
-        eleven += "1\t5\t2026-12-07\tx\n";
+        eleven += "1\t5\t2026-12-07\tx\t\t\n";
     for (const std::string& bad : std::vector<std::string>{
-             "", "Tolm Game scores 2\n", "x\n" + text, text + "3\t1\t2026-12-07\tx\n",
-             text + "1\t0\t2026-12-07\tx\n", text + "1\t13\t2026-12-07\tx\n",
-             text + "1\t1\t7.12.2026\tx\n", text + "1\t1\t2026-12-07\tx\ty\n",
-             text + "1\t1\t2026-12-07\t" + std::string(33, 'x') + "\n",
-             text + "1\t1x\t2026-12-07\tx\n", text + "1\t99999999999\t2026-12-07\tx\n",
+             "", "Tolm Game scores 3\n", "x\n" + text, text + "4\t1\t2026-12-07\tx\t\t\n",
+             first + "3\t1\t2026-12-07\tx\n", first + "1\t1\t2026-12-07\tx\t\t\n",
+             text + "3\t1\t2026-12-07\tx\t\t\n", text + "3\t1\t2026-12-07\tx\texpert\t\n",
+             text + "1\t1\t2026-12-07\tx\teasy\t\n", text + "3\t1\t2026-12-07\tx\teasy\t../a\n",
+             text + "1\t0\t2026-12-07\tx\t\t\n", text + "1\t13\t2026-12-07\tx\t\t\n",
+             text + "1\t1\t7.12.2026\tx\t\t\n", text + "1\t1\t2026-12-07\tx\t\t\ty\n",
+             text + "1\t1\t2026-12-07\t" + std::string(33, 'x') + "\t\t\n",
+             text + "1\t1x\t2026-12-07\tx\t\t\n", text + "1\t99999999999\t2026-12-07\tx\t\t\n",
              text + "last\ta\x01\n", eleven})
         EXPECT_EQ(TGameScores::Parse(bad), std::nullopt) << bad;
     EXPECT_EQ(TGameScores::PathIn("/d", "/h"), "/d/tolm-game/scores");

@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -72,6 +73,19 @@ TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Box.Pad(0).HeldAt(0) == -1; }, 2000));
     EXPECT_EQ(Box.Pad(0).HeldAt(1), -1);
     EXPECT_TRUE(Box.Paused()) << "the game went on without its players";
+
+    // Against the computer, player 2's pad holds the computer's keys alone, which change as it
+    // steers.
+    Box.NewComputerGame(TGameLevel::Easy);
+    Box.Tick();
+    Box.KeyDown(0x57);
+    Box.KeyDown(0x25);
+    EXPECT_EQ(Box.Pad(1).PressedAt(0), -1) << "a key of player 2 reached the computer's pad";
+    EXPECT_EQ(Box.Pad(0).HeldAt(0), 0);
+    std::set<int> held;
+    for (int tick = 0; tick < 30; ++tick, Box.Tick())
+        held.insert(Box.Pad(1).HeldAt(0));
+    EXPECT_GE(held.size(), 2U);
 }
 
 // Two players play a whole game on controllers alone, each steering its own

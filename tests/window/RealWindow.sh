@@ -146,6 +146,13 @@ check_boy() {
 # another place in a picture 0.3 s later.
 check_moving() { local colour && colour=$([ "$1" = boy ] && echo '#FFE0C1' || echo '#FF00FF') && box_of "$colour" &&
                  local at=$box && sleep 0.3 && box_of "$colour" && why="the $1 stays at $box" && [ "$box" != "$at" ]; }
+# turning cat|boy: the player's steps 0.3 s apart go two ways, not along one line.
+check_turning() {
+    local colour=$([ "$1" = boy ] && echo '#FFE0C1' || echo '#FF00FF') at=() && for _ in 1 2 3; do
+        box_of "$colour" && IFS='x+' read -r _ _ x y <<<"$box" && at+=("$x" "$y") && sleep 0.3; done
+    why="the $1 went ${at[*]}" &&
+        (((at[2] - at[0]) * (at[5] - at[3]) != (at[3] - at[1]) * (at[4] - at[2])))
+}
 # still: the picture stays the same over a second.
 step_still() { snap still && local a=$png && sleep 1 && snap still &&
                [ "$(convert "$a" rgb:- | md5sum)" = "$(convert "$png" rgb:- | md5sum)" ] || fail "it changed"; }

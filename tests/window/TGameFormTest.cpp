@@ -88,6 +88,17 @@ TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
     const QString text = Answer(form->HighScores_MenuItem).Text;
     EXPECT_TRUE(text.contains(QRegularExpression("Bob.*9.*&lt; new.*Ann.*3")))
         << text.toStdString();
+
+    // Against the computer, the person alone is asked, for a table of its own with the strength.
+    asked.clear();
+    form->GameEnded({4, 20}, TGameLevel::Hard);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.size() == 1; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(asked, QStringList({"A score for the table of the best games."}));
+    const auto& computer = form->GetScores().Table(TGameScores::AgainstComputer);
+    ASSERT_EQ(computer.size(), 1U);
+    EXPECT_EQ(computer[0].Score, 4);
+    EXPECT_TRUE(Answer(form->HighScores_MenuItem).Text.contains(QRegularExpression("4.*Hard")));
 }
 
 // SIGTERM, as at a session's end, ends the game as Exit does: the box open
@@ -111,8 +122,8 @@ TEST_F(TGameFormTest, ASignalEndsTheGameAsExitDoes)
     form.reset();
     ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    EXPECT_EQ(scores.readAll(), "Tolm Game scores 1\nlast\tZed\n2\t9\t" + today + "\tZed\n2\t3\t" +
-                                    today + "\tZed\n");
+    EXPECT_EQ(scores.readAll(), "Tolm Game scores 2\nlast\tZed\n2\t9\t" + today +
+                                    "\tZed\t\t\n2\t3\t" + today + "\tZed\t\t\n");
     EXPECT_TRUE(QFile::exists(Folder.filePath("Settings.ini")));
 }
 
@@ -122,6 +133,12 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     TGameBox& box = *form->GameBox;
     form->New2PlayersP_MenuItem->trigger();
     EXPECT_EQ(box.State(), gbsTwoPlayers);
+    form->ComputerHard_MenuItem->trigger();
+    EXPECT_TRUE(form->ComputerHard_MenuItem->isChecked() &&
+                !form->ComputerMedium_MenuItem->isChecked());
+    form->NewComputerP_MenuItem->trigger();
+    EXPECT_EQ(box.State(), gbsAgainstComputer);
+    EXPECT_EQ(box.Opponent(), TGameLevel::Hard);
     form->New1PlayerP_MenuItem->trigger();
     EXPECT_EQ(box.State(), gbsOnePlayer);
     form->showMinimized();
@@ -144,7 +161,8 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_EQ(seen.Icon, QMessageBox::Question);
     EXPECT_EQ(box.GetOptions(), TGameBoxOptions(9, false, true));
     EXPECT_EQ(form->GetOptions(), TGameFormOptions());
-    EXPECT_TRUE(form->LastPosition_MenuItem->isChecked() && form->Sound_MenuItem->isChecked());
+    EXPECT_TRUE(form->LastPosition_MenuItem->isChecked() && form->Sound_MenuItem->isChecked() &&
+                form->ComputerMedium_MenuItem->isChecked());
     EXPECT_FALSE(form->BusyGame_MenuItem->isChecked() || form->Sizable_MenuItem->isChecked());
 
     Answer(form->ClearHighScore_MenuItem, QMessageBox::Cancel);

@@ -40,6 +40,14 @@ TEST_F(TGameSettingsFileTest, SavesLoadBackABadFileIsKeptBesideAFailedOneChanges
     EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\n\r\n");
     EXPECT_EQ(TGameSettingsFile(Path).Load(), Settings);
     EXPECT_FALSE(std::filesystem::exists(Path + ".bak"));
+    // The computer's strength has a key of its own once it is not Medium; one unknown gives Medium.
+    TGameSettings hard = Settings;
+    hard.Form.Computer = TGameLevel::Hard;
+    first.Save(hard);
+    EXPECT_EQ(Read(Path), "[Settings]\r\nValues=" + Values + "\r\nComputer=hard\r\n\r\n");
+    EXPECT_EQ(TGameSettingsFile(Path).Load(), hard);
+    std::ofstream(Path, std::ios::binary) << "[Settings]\nValues=" + Values + "\nComputer=expert\n";
+    EXPECT_EQ(TGameSettingsFile(Path).Load(), Settings);
     const std::string bad = "[Settings]\r\nValues=0,-1,99,0,-1,1,1,x,1\r\n[Mine]\r\nA=1\r\n";
     std::ofstream(Path, std::ios::binary) << bad;
     std::ofstream(Path + ".bak") << "older";
@@ -120,8 +128,10 @@ TEST_F(TGameSettingsFileTest, FoldersAreThePlayersAndWhatIsNoFileOfOursStays)
 
     // Each in the place of the settings and the scores file alike.
     const std::string place = folder + "place";
-    for (std::string make :
-         {"mkfifo @", "ln -s /dev/zero @", "mkdir @", "head -c 1048577 /dev/zero >@"}) {
+    // A device of its own where it may (root): a write that went through a link would replace the
+    // system's /dev/zero with a file.
+    for (std::string make : {"mkfifo @", "mknod @ c 1 5 2>/dev/null || ln -s /dev/zero @",
+                             "mkdir @", "head -c 1048577 /dev/zero >@"}) {
         SCOPED_TRACE(make);
         ASSERT_EQ(std::system(make.replace(make.find('@'), 1, place).c_str()), 0);
         const auto before = std::filesystem::symlink_status(place).type();
@@ -156,14 +166,14 @@ TEST_F(TGameSettingsFileTest, CopiesAtOnceLoseNoScores)
     second.Add(1, {"Bo", 7, "2026-12-08"});
     EXPECT_TRUE(secondFile.Save(second));
     EXPECT_EQ(Read(path + ".bak"), damaged);
-    const std::string both = "Tolm Game scores 1\nlast\tBo\n1\t5\t2026-12-07\tMia\n"
-                             "1\t3\t2026-12-08\tBo\n2\t7\t2026-12-08\tBo\n";
+    const std::string both = "Tolm Game scores 2\nlast\tBo\n1\t5\t2026-12-07\tMia\t\t\n"
+                             "1\t3\t2026-12-08\tBo\t\t\n2\t7\t2026-12-08\tBo\t\t\n";
     EXPECT_EQ(Read(path), both);
     EXPECT_EQ(second.Format(), both);
     EXPECT_EQ(second.Newest, std::pair(1, std::size_t{0}));
     EXPECT_TRUE(firstFile.Clear(first));
     EXPECT_TRUE(secondFile.Save(second));
-    EXPECT_EQ(Read(path), "Tolm Game scores 1\nlast\tBo\n");
+    EXPECT_EQ(Read(path), "Tolm Game scores 2\nlast\tBo\n");
 
     // Two copies saving at the same moments, each its own scores.
     for (int round = 0; round < 20; ++round) {
