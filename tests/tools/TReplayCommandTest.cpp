@@ -34,7 +34,11 @@ TEST(TReplayCommandTest, ReadsLines)
         {"tick", "missing number after \"tick\""},
         {"draw 1", R"(extra argument "1" after "draw")"},
         {"dump # no trailing comments", R"(extra argument "#" after "dump")"},
-        {"Tick 1", "unknown command \"Tick\""}};
+        {"Tick 1", "unknown command \"Tick\""},
+        {"computer 2 hard", "2"},
+        {"computer 2", "missing strength after \"computer\""},
+        {"computer 1 expert", "unknown strength \"expert\""},
+        {"computer 3 easy", R"(number out of range for "computer": "3")"}};
     for (const auto& [line, outcome] : lines)
         EXPECT_EQ(Outcome(line), outcome) << line;
     for (const char* line : {"", " \t", "   #tick 1"})

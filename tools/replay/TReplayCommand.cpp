@@ -12,11 +12,13 @@ struct TVerbRule {
     bool TakesNumber;
     std::uint64_t Min;
     std::uint64_t Max;
+    // A strength after the number: easy, medium or hard.
+    bool TakesLevel = false;
 };
 
 constexpr std::uint64_t Unbounded = std::numeric_limits<std::uint64_t>::max();
 
-constexpr std::array<TVerbRule, 12> VerbRules = {{
+constexpr std::array<TVerbRule, 13> VerbRules = {{
     {"seed", rvSeed, true, 0, 4294967295U},
     {"random", rvRandom, true, 0, Unbounded},
     {"busy", rvBusy, true, 0, 1},
@@ -29,6 +31,7 @@ constexpr std::array<TVerbRule, 12> VerbRules = {{
     {"tick", rvTick, true, 1, Unbounded},
     {"draw", rvDraw, false, 0, 0},
     {"dump", rvDump, false, 0, 0},
+    {"computer", rvComputer, true, 1, 2, true},
 }};
 
 bool IsBlank(char c)
@@ -115,19 +118,27 @@ std::optional<TReplayCommand> TReplayCommand::Parse(std::string_view line)
         return std::nullopt;
 
     const TVerbRule& rule = FindRule(words[0]);
-    const std::size_t expected = rule.TakesNumber ? 2 : 1;
-    if (words.size() < expected)
+    const std::size_t expected = 1 + (rule.TakesNumber ? 1 : 0) + (rule.TakesLevel ? 1 : 0);
+    if (words.size() < 2 && rule.TakesNumber)
         throw TReplayError("missing number after " + Quoted(rule.Name));
+    if (words.size() < expected)
+        throw TReplayError("missing strength after " + Quoted(rule.Name));
     if (words.size() > expected)
         throw TReplayError("extra argument " + Quoted(words[expected]) + " after " +
                            Quoted(rule.Name));
 
-    TReplayCommand command{rule.Verb, 0};
+    TReplayCommand command{rule.Verb, 0, TGameLevel::Medium};
     if (rule.TakesNumber) {
         command.Argument = ParseNumber(words[1], rule.Name);
         if (command.Argument < rule.Min || command.Argument > rule.Max)
             throw TReplayError("number out of range for " + Quoted(rule.Name) + ": " +
                                Quoted(words[1]));
+    }
+    if (rule.TakesLevel) {
+        const std::optional<TGameLevel> level = TGameStrength::Parse(std::string(words[2]));
+        if (!level)
+            throw TReplayError("unknown strength " + Quoted(words[2]));
+        command.Level = *level;
     }
     return command;
 }

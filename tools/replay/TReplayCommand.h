@@ -1,6 +1,8 @@
 #pragma once
 // One line of a replay script, parsed and range-checked.
 
+#include "TGameStrength.h"
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -20,6 +22,7 @@ enum TReplayVerb {
     rvTick,
     rvDraw,
     rvDump,
+    rvComputer,
 };
 
 // A line that cannot run; the message names the problem, not the line.
@@ -31,6 +34,8 @@ public:
 struct TReplayCommand {
     TReplayVerb Verb = rvDump;
     std::uint64_t Argument = 0;
+    // The strength that follows the number of "computer".
+    TGameLevel Level = TGameLevel::Medium;
 
     // nullopt for a blank or comment line; throws TReplayError for a bad one.
     static std::optional<TReplayCommand> Parse(std::string_view line);

@@ -56,6 +56,7 @@ int TReplayRunner::RunScript(std::istream& script, std::ostream& out, std::ostre
         try {
             if (const auto command = TReplayCommand::Parse(line))
                 Execute(*command, out);
+            out.flush();
         } catch (const TReplayError& error) {
             out.flush();
             errors << "line " << number << ": " << error.what() << '\n';
@@ -110,25 +111,39 @@ void TReplayRunner::Execute(const TReplayCommand& command, std::ostream& out)
     case rvDump:
         Dump(out);
         break;
+    case rvComputer:
+        // Seeded as the game seeds it, from the generator's state as it
+        // stands, which it never draws from.
+        Computers.at(number - 1) = std::make_unique<TGameComputer>(static_cast<int>(number - 1),
+                                                                   command.Level, Random::State());
+        break;
     }
 }
 
 void TReplayRunner::KeyDown(int keyCode)
 {
-    for (TGamePad& pad : PadList)
-        pad.KeyDown(keyCode);
+    for (std::size_t p = 0; p < PadList.size(); ++p)
+        if (!Computers[p])
+            PadList[p].KeyDown(keyCode);
 }
 
 void TReplayRunner::KeyUp(int keyCode)
 {
-    for (TGamePad& pad : PadList)
-        pad.KeyUp(keyCode);
+    for (std::size_t p = 0; p < PadList.size(); ++p)
+        if (!Computers[p])
+            PadList[p].KeyUp(keyCode);
 }
 
 void TReplayRunner::Tick(std::ostream& out)
 {
-    for (TGamePad& pad : PadList)
-        pad.PollKeys(Keyboard);
+    // Each computer looks at the field before any pad is polled, as in
+    // the game.
+    for (const auto& computer : Computers)
+        if (computer)
+            computer->Think(Field);
+    for (std::size_t p = 0; p < PadList.size(); ++p)
+        PadList[p].PollKeys(Computers[p] ? static_cast<const TGameKeyboard&>(*Computers[p])
+                                         : Keyboard);
     Sound.Played.clear();
     Field.Tick(Pads(), Sound);
     for (TGamePad& pad : PadList)

@@ -2,6 +2,7 @@
 // Runs replay commands against the rules, headless, and writes the trace:
 // the same pads, controller and order of calls as the game view uses.
 
+#include "TGameComputer.h"
 #include "TGameField.h"
 #include "TGameKeyRecord.h"
 #include "TGamePad.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 
 class TReplayRunner {
@@ -20,8 +22,10 @@ public:
     // Runs one command, writing its trace lines to out.
     void Execute(const TReplayCommand& command, std::ostream& out);
 
-    // Runs a whole script; stops at the first bad line. Returns 0, or 2 after
-    // writing "line N: problem" to errors.
+    // Runs a whole script, line by line as it comes, the output of each line
+    // flushed before the next is read, so that a program at the other end of
+    // a pipe can answer what it reads. Stops at the first bad line. Returns
+    // 0, or 2 after writing "line N: problem" to errors.
     int RunScript(std::istream& script, std::ostream& out, std::ostream& errors);
 
     TGameField Field;
@@ -36,6 +40,9 @@ private:
     void KeyUp(int keyCode);
 
     std::array<TGamePad, 2> PadList;
+    // The players the computer steers: their pads poll it, and no key event
+    // reaches them.
+    std::array<std::unique_ptr<TGameComputer>, 2> Computers;
     TGameKeyRecord Keyboard;
     TReplaySound Sound;
     TReplayCanvas Canvas;
