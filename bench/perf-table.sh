@@ -83,6 +83,14 @@ echo "| **Instructions screen, sound on, over 10 s** | | |"
 phase instructions "<= 0.5 %, <= 150; server <= 5"
 echo "| **Two-player game with effects, over 10 s** | | |"
 phase game "<= 0.8 %, <= 200"
+# The CPU of a game against the computer beside a two-player game's, each the median of the five runs.
+runs() { awk -v want="$1" '$1 == "cpu_pct" && index($2, want) == 1 { print $3 }' "$work/whole" |
+    sort -n | awk '{ t[NR] = $1 } END { if (NR) print t[int((NR + 1) / 2)] }'; }
+[ -n "$(runs pulse-computer-)" ] &&
+    echo "| Game against the computer beside a two-player game, steered alike, PulseAudio: CPU share of" \
+         "one core, median of 5 runs of 10 s | $(runs pulse-computer-) % against $(runs pulse-twoplayer-) %" \
+         "($(awk -v a="$(runs pulse-computer-)" -v b="$(runs pulse-twoplayer-)" \
+             'BEGIN { printf "%+.2f", a - b }') points) | <= +0.2 points |"
 echo "| **From 7 s after a game's end, over 10 s** | | |"
 phase ended "below the instructions' before; server 0"
 echo "| **A paused game, from 7 s after the pause, over 10 s** | | |"

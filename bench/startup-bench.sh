@@ -14,7 +14,8 @@
 # screen from 7 s after the start (the servers suspend an idle sink after
 # 5 s), then over 10 s of a two-player game whose players are steered
 # into walls and items, over 10 s from 7 s after a game's end and from 7 s
-# after a game was paused (the servers suspend an idle sink after 5 s), the CPU share and the wake-ups (voluntary context
+# after a game was paused (the servers suspend an idle sink after 5 s), and (PulseAudio only) five times over 10 s of a
+# two-player game, then of a game against the computer, steered alike; the CPU share and the wake-ups (voluntary context
 # switches) of every thread, and the wake-ups of the server's own processes;
 # last, an effect's start through each server (tolm-sound-latency).
 # Start-up is timed from exec to the X server's map event for the first
@@ -262,6 +263,18 @@ whole() { # setup
         sleep 1
         per_thread "$1-game" "$pid" 10 "${server[@]}"
         kill "$steering"
+        # With PulseAudio, five pairs of a two-player game and a game against
+        # the computer, steered alike, one after the other.
+        for run in $([ "$1" = pulse ] && seq 5); do
+            for kind in F3:twoplayer F6:computer; do
+                xdotool key "${kind%%:*}"
+                steer &
+                steering=$!
+                sleep 1
+                per_thread "$1-${kind#*:}-$run" "$pid" 10 "${server[@]}" | grep '^cpu_pct'
+                kill "$steering"
+            done
+        done
         # A one-player game walked off the home and back onto it ends at
         # once ("Back Home"). The servers suspend a sink 5 s after its last
         # stream corks, which the game does once the end's effect has played.
