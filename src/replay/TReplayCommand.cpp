@@ -14,11 +14,13 @@ struct TVerbRule {
     std::uint64_t Max;
     // A strength after the number: easy, medium or hard.
     bool TakesLevel = false;
+    // A second number in the same range.
+    bool TakesSecond = false;
 };
 
 constexpr std::uint64_t Unbounded = std::numeric_limits<std::uint64_t>::max();
 
-constexpr std::array<TVerbRule, 13> VerbRules = {{
+constexpr std::array<TVerbRule, 15> VerbRules = {{
     {"seed", rvSeed, true, 0, 4294967295U},
     {"random", rvRandom, true, 0, Unbounded},
     {"busy", rvBusy, true, 0, 1},
@@ -32,6 +34,8 @@ constexpr std::array<TVerbRule, 13> VerbRules = {{
     {"draw", rvDraw, false, 0, 0},
     {"dump", rvDump, false, 0, 0},
     {"computer", rvComputer, true, 1, 2, true},
+    {"state", rvState, true, 0, 4294967295U, false, true},
+    {"paused", rvPaused, true, 1, Unbounded},
 }};
 
 bool IsBlank(char c)
@@ -118,8 +122,9 @@ std::optional<TReplayCommand> TReplayCommand::Parse(std::string_view line)
         return std::nullopt;
 
     const TVerbRule& rule = FindRule(words[0]);
-    const std::size_t expected = 1 + (rule.TakesNumber ? 1 : 0) + (rule.TakesLevel ? 1 : 0);
-    if (words.size() < 2 && rule.TakesNumber)
+    const std::size_t numbers = (rule.TakesNumber ? 1 : 0) + (rule.TakesSecond ? 1 : 0);
+    const std::size_t expected = 1 + numbers + (rule.TakesLevel ? 1 : 0);
+    if (words.size() < 1 + numbers)
         throw TReplayError("missing number after " + Quoted(rule.Name));
     if (words.size() < expected)
         throw TReplayError("missing strength after " + Quoted(rule.Name));
@@ -127,17 +132,18 @@ std::optional<TReplayCommand> TReplayCommand::Parse(std::string_view line)
         throw TReplayError("extra argument " + Quoted(words[expected]) + " after " +
                            Quoted(rule.Name));
 
-    TReplayCommand command{rule.Verb, 0, TGameLevel::Medium};
-    if (rule.TakesNumber) {
-        command.Argument = ParseNumber(words[1], rule.Name);
-        if (command.Argument < rule.Min || command.Argument > rule.Max)
+    TReplayCommand command{rule.Verb, 0, 0, TGameLevel::Medium};
+    for (std::size_t word = 1; word <= numbers; ++word) {
+        const std::uint64_t number = ParseNumber(words[word], rule.Name);
+        if (number < rule.Min || number > rule.Max)
             throw TReplayError("number out of range for " + Quoted(rule.Name) + ": " +
-                               Quoted(words[1]));
+                               Quoted(words[word]));
+        (word == 1 ? command.Argument : command.Second) = number;
     }
     if (rule.TakesLevel) {
-        const std::optional<TGameLevel> level = TGameStrength::Parse(std::string(words[2]));
+        const std::optional<TGameLevel> level = TGameStrength::Parse(std::string(words.back()));
         if (!level)
-            throw TReplayError("unknown strength " + Quoted(words[2]));
+            throw TReplayError("unknown strength " + Quoted(words.back()));
         command.Level = *level;
     }
     return command;

@@ -23,6 +23,8 @@ enum TReplayVerb {
     rvDraw,
     rvDump,
     rvComputer,
+    rvState,
+    rvPaused,
 };
 
 // A line that cannot run; the message names the problem, not the line.
@@ -34,6 +36,8 @@ public:
 struct TReplayCommand {
     TReplayVerb Verb = rvDump;
     std::uint64_t Argument = 0;
+    // The second number, of "state".
+    std::uint64_t Second = 0;
     // The strength that follows the number of "computer".
     TGameLevel Level = TGameLevel::Medium;
 

@@ -38,7 +38,11 @@ TEST(TReplayCommandTest, ReadsLines)
         {"computer 2 hard", "2"},
         {"computer 2", "missing strength after \"computer\""},
         {"computer 1 expert", "unknown strength \"expert\""},
-        {"computer 3 easy", R"(number out of range for "computer": "3")"}};
+        {"computer 3 easy", R"(number out of range for "computer": "3")"},
+        {"state 0xffffffff 0", "4294967295"},
+        {"state 1", "missing number after \"state\""},
+        {"state 1 4294967296", R"(number out of range for "state": "4294967296")"},
+        {"paused 0", R"(number out of range for "paused": "0")"}};
     for (const auto& [line, outcome] : lines)
         EXPECT_EQ(Outcome(line), outcome) << line;
     for (const char* line : {"", " \t", "   #tick 1"})

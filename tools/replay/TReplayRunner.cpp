@@ -111,6 +111,18 @@ void TReplayRunner::Execute(const TReplayCommand& command, std::ostream& out)
     case rvDump:
         Dump(out);
         break;
+    case rvState:
+        Random::SetState(number << 32U | command.Second);
+        break;
+    case rvPaused:
+        // The game does not step and the computer does not think; the pads
+        // still follow the keys, and what was pressed meanwhile is forgotten.
+        for (std::uint64_t i = 0; i < number; ++i) {
+            PollPads();
+            for (TGamePad& pad : PadList)
+                pad.ClearPressed();
+        }
+        break;
     case rvComputer:
         // Seeded as the game seeds it, from the generator's state as it
         // stands, which it never draws from.
@@ -141,15 +153,20 @@ void TReplayRunner::Tick(std::ostream& out)
     for (const auto& computer : Computers)
         if (computer)
             computer->Think(Field);
-    for (std::size_t p = 0; p < PadList.size(); ++p)
-        PadList[p].PollKeys(Computers[p] ? static_cast<const TGameKeyboard&>(*Computers[p])
-                                         : Keyboard);
+    PollPads();
     Sound.Played.clear();
     Field.Tick(Pads(), Sound);
     for (TGamePad& pad : PadList)
         pad.ClearPressed();
     ++TickCount;
     WriteTickBlock(out);
+}
+
+void TReplayRunner::PollPads()
+{
+    for (std::size_t p = 0; p < PadList.size(); ++p)
+        PadList[p].PollKeys(Computers[p] ? static_cast<const TGameKeyboard&>(*Computers[p])
+                                         : Keyboard);
 }
 
 void TReplayRunner::WriteTickBlock(std::ostream& out) const

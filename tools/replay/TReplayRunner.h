@@ -32,6 +32,9 @@ public:
 
 private:
     void Tick(std::ostream& out);
+    // Each pad brought in line with the keyboard, or with the computer
+    // that steers its player, as every tick starts, a paused one too.
+    void PollPads();
     void Draw(std::ostream& out);
     void Dump(std::ostream& out) const;
     void WriteTickBlock(std::ostream& out) const;
