@@ -20,7 +20,7 @@ struct TVerbRule {
 
 constexpr std::uint64_t Unbounded = std::numeric_limits<std::uint64_t>::max();
 
-constexpr std::array<TVerbRule, 15> VerbRules = {{
+constexpr std::array<TVerbRule, 16> VerbRules = {{
     {"seed", rvSeed, true, 0, 4294967295U},
     {"random", rvRandom, true, 0, Unbounded},
     {"busy", rvBusy, true, 0, 1},
@@ -36,6 +36,7 @@ constexpr std::array<TVerbRule, 15> VerbRules = {{
     {"computer", rvComputer, true, 1, 2, true},
     {"state", rvState, true, 0, 4294967295U, false, true},
     {"paused", rvPaused, true, 1, Unbounded},
+    {"nohighscore", rvNoHighScore, true, 2, 2},
 }};
 
 bool IsBlank(char c)

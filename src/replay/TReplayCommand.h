@@ -25,6 +25,7 @@ enum TReplayVerb {
     rvComputer,
     rvState,
     rvPaused,
+    rvNoHighScore,
 };
 
 // A line that cannot run; the message names the problem, not the line.

@@ -9,6 +9,7 @@
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
 #include "TGamePlayerUnit.h"
+#include "TGameRecorder.h"
 #include "TGameSound.h"
 #include "TGameSpriteList.h"
 #include "TGameTextCache.h"
@@ -104,6 +105,7 @@ TGameBox::TGameBox(QWidget* parent) : QWidget(parent)
     Gamepads = TGameGamepads::Open(static_cast<int>(1000 / TickInterval));
     SoundPlayer = std::make_unique<TGameSound>();
     SoundPlayer->Load(TGameSound::PathsIn(Common::SoundFolder()));
+    Recorder = std::make_unique<TGameRecorder>(*SoundPlayer);
     Picture = QImage(width(), height(), QImage::Format_RGB32);
     Texts = std::make_unique<TGameTextCache>(TGamePainterCanvas::PictureFont());
     SetOptions(TGameBoxOptions());
@@ -133,6 +135,7 @@ TGameBox::~TGameBox()
     }
     Picture = QImage();
     Texts.reset();
+    Recorder.reset();
     SoundPlayer.reset();
     Gamepads.reset();
     Pads[0].reset();
@@ -168,6 +171,7 @@ void TGameBox::Shutdown()
 void TGameBox::KeyDown(int keyCode)
 {
     Keys.Press(keyCode);
+    Recorder->KeyEvent(keyCode, true);
     for (const auto& pad : PlayersPads())
         pad->KeyDown(keyCode);
     if (keyCode == Common::KeySpace || keyCode == Common::KeyEnter)
@@ -194,6 +198,7 @@ void TGameBox::PlayerAway()
 void TGameBox::KeyUp(int keyCode)
 {
     Keys.Release(keyCode);
+    Recorder->KeyEvent(keyCode, false);
     for (const auto& pad : PlayersPads())
         pad->KeyUp(keyCode);
 }
@@ -259,6 +264,7 @@ void TGameBox::SetOptions(const TGameBoxOptions& options)
     Field->HighScore = options.HighScore;
     Field->Busy = options.BusyGame;
     SoundPlayer->Enabled = options.Sound;
+    Recorder->Options(options.BusyGame, options.HighScore);
     Changed();
 }
 
@@ -298,6 +304,9 @@ bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 
 void TGameBox::SetState(TGameBoxState state)
 {
+    // Whatever comes next, the game before it ends here: a game cut short
+    // is kept as far as it went.
+    EndRecording();
     FState = state;
     if (std::exchange(FPaused, false))
         Changed();
@@ -315,7 +324,13 @@ void TGameBox::SetState(TGameBoxState state)
     if (state != gbsAgainstComputer)
         FOpponent.reset();
     Field->ComputerOpponent = FOpponent.has_value();
-    Field->Start(state == gbsOnePlayer ? 1 : 2);
+    const int players = state == gbsOnePlayer ? 1 : 2;
+    // A key tapped for the game before steers no new one; the keys held
+    // steer it at once.
+    for (const auto& pad : Pads)
+        pad->ClearPressed();
+    Recorder->Begin(players, *Field, {Pads[0].get(), Pads[1].get()}, FOpponent.has_value());
+    Field->Start(players);
     // Seeded from the game's state, never drawing from it: the game plays
     // out the same whatever the computer chooses at random.
     Computer =
@@ -332,12 +347,15 @@ void TGameBox::TimerTick()
     // read; paused, it holds what it held.
     if (Computer && !FPaused)
         Computer->Think(*Field);
+    const TGameKeyboard& second = Computer ? *Computer : static_cast<const TGameKeyboard&>(sources);
+    Recorder->Poll(sources, second);
     Pads[0]->PollKeys(sources);
-    Pads[1]->PollKeys(Computer ? static_cast<const TGameKeyboard&>(*Computer) : sources);
+    Pads[1]->PollKeys(second);
     // Paused, the pads still follow the keys held, so that they count at
     // once on resuming; keys pressed meanwhile are forgotten below.
     if (!FPaused)
-        Field->Tick({Pads[0].get(), Pads[1].get()}, *SoundPlayer);
+        Field->Tick({Pads[0].get(), Pads[1].get()}, *Recorder);
+    Recorder->Ticked(*Field, FPaused);
     // Outside a game most ticks change nothing, and drawing nothing new
     // would cost more than the tick itself.
     const std::string status = StatusTexts();
@@ -376,6 +394,12 @@ std::string TGameBox::StatusLeftText() const
 std::string TGameBox::StatusTexts() const
 {
     return StatusLeftText() + '\n' + Field->StatusRightText();
+}
+
+void TGameBox::EndRecording()
+{
+    if (Recorder->Recording())
+        FLastRecording = Recorder->Finish(*Field);
 }
 
 bool TGameBox::Playing() const
@@ -445,6 +469,7 @@ void TGameBox::HandleGamepadEvents(const std::vector<TGameGamepadEvent>& events)
                 NewGame(event.Value + 1);
             continue;
         }
+        Recorder->KeyEvent(event.Value, event.Kind == gekKeyDown);
         for (const auto& pad : PlayersPads())
             event.Kind == gekKeyDown ? pad->KeyDown(event.Value) : pad->KeyUp(event.Value);
     }

@@ -29,6 +29,7 @@
 class QKeyEvent;
 class TGameCanvas;
 class TGameComputer;
+class TGameRecorder;
 class TGameField;
 class TGameGamepads;
 struct TGameGamepadEvent;
@@ -114,6 +115,9 @@ public:
     TNotifyEvent<TGameBox> OnGameOver;
     // The scores of the last game's players, player 1 first.
     std::vector<int> GameScores() const;
+    // The replay script of the game that ended last, cut short or not: one
+    // that tolm-replay plays to the same end.
+    const std::string& LastRecording() const { return FLastRecording; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,6 +146,8 @@ private:
     void ShowChanges(const std::string& status);
     // A game runs: one started and not yet over.
     bool Playing() const;
+    // The recording of the game running or just over ends here.
+    void EndRecording();
     // The pads the keys and the gamepads steer: player 2's too, unless the
     // computer plays it.
     std::span<const std::unique_ptr<TGamePad>> PlayersPads() const;
@@ -166,6 +172,9 @@ private:
     std::array<std::unique_ptr<TGamePad>, 2> Pads;
     // Player 2's only keyboard in a game against the computer, else null.
     std::unique_ptr<TGameComputer> Computer;
+    // Records every game; the sound sink the game ticks with.
+    std::unique_ptr<TGameRecorder> Recorder;
+    std::string FLastRecording;
     std::unique_ptr<TGameSound> SoundPlayer;
     QImage Picture;
     // Drawn into the picture but not yet shown.

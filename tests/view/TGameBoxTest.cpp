@@ -6,6 +6,8 @@
 #include "TGamePad.h"
 #include "TGamePainterCanvas.h"
 #include "TPulseServer.h"
+#include "TReplayRunner.h"
+#include "TReplayTrace.h"
 #include "TScratchFolder.h"
 #include "TSpriteCells.h"
 #include "TVirtualPad.h"
@@ -21,6 +23,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -86,6 +89,59 @@ TEST_F(TGameBoxTest, KeysStartGamesAndPadsSeeThemHeldTillTheGameIsLeft)
     for (int tick = 0; tick < 30; ++tick, Box.Tick())
         held.insert(Box.Pad(1).HeldAt(0));
     EXPECT_GE(held.size(), 2U);
+}
+
+// Every game is recorded as it is played, and tolm-replay plays the recording to the end it
+// recorded: keys between ticks and held across them, pauses with keys tapped and let go in them,
+// keys lost while away, the options changed, a game against the computer, one cut short.
+TEST_F(TGameBoxTest, ARecordedGamePlaysBackToItsRecordedEnd)
+{
+    const std::array<int, 8> keys = {0x25, 0x27, 0x26, 0x28, 0x41, 0x44, 0x57, 0x53};
+    for (const int kind : {1, 2, 3}) {
+        SCOPED_TRACE(kind);
+        std::mt19937 draws(static_cast<unsigned>(kind));
+        Random::Seed(static_cast<std::uint32_t>(kind));
+        Random::Draw(); // a game never starts from a seed alone
+        kind == 3 ? Box.NewComputerGame(TGameLevel::Hard) : Box.NewGame(kind);
+        // Played to its end, but the game against the computer, cut short.
+        for (int tick = 0; tick < (kind == 3 ? 150 : 3000) && Box.State() != gbsGameOver; ++tick) {
+            const int key = keys.at(draws() % keys.size());
+            const unsigned what = draws() % 40;
+            // Few keys held: a tap steers only where none is.
+            if (what < 4)
+                Box.KeyDown(key);
+            else if (what < 12)
+                Box.KeyUp(key);
+            else if (what < 15)
+                Box.KeyDown(key), Box.KeyUp(key); // a tap between two ticks
+            else if (what == 15)
+                Box.TogglePause();
+            else if (what == 16)
+                Box.SetOptions({static_cast<int>(draws() % 9), !Box.GetOptions().BusyGame, true});
+            else if (what == 17)
+                emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive); // keys lost
+            Box.Tick();
+        }
+        Box.ShowInstructions(); // ends a game still running
+        const std::string recording = Box.LastRecording();
+        const std::size_t end = recording.find("# The end");
+        ASSERT_NE(end, std::string::npos);
+        std::string recorded;
+        std::istringstream comments(recording.substr(recording.find('\n', end) + 1));
+        for (std::string line; std::getline(comments, line);)
+            recorded += line.substr(1) + '\n';
+
+        TReplayRunner runner;
+        std::istringstream script(recording);
+        std::ostringstream trace;
+        std::ostringstream errors;
+        ASSERT_EQ(runner.RunScript(script, trace, errors), 0) << errors.str();
+        std::ostringstream played;
+        played << trace.str().substr(trace.str().rfind("tick "));
+        TReplayTrace::WriteDump(played, runner.Field);
+        EXPECT_EQ(played.str(), recorded);
+        EXPECT_EQ(Box.GetOptions().HighScore, runner.Field.HighScore);
+    }
 }
 
 // Two players play a whole game on controllers alone, each steering its own

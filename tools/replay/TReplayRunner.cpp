@@ -1,47 +1,10 @@
 #include "TReplayRunner.h"
 
 #include "Random.h"
-#include "TGamePlayerUnit.h"
-#include "TGameTargetUnit.h"
+#include "TReplayTrace.h"
 
 #include <istream>
 #include <string>
-
-namespace {
-
-constexpr std::array<const char*, 3> ItemNames = {"cake", "stamp", "gelato"};
-constexpr std::array<char, 4> TerrainChars = {'.', '#', '+', 'o'};
-
-void WriteUnit(std::ostream& out, const TGameUnit& unit)
-{
-    switch (unit.Kind) {
-    case ukPlayer:
-        out << " player " << static_cast<const TGamePlayerUnit&>(unit).Index;
-        break;
-    case ukHome:
-        out << " home";
-        break;
-    case ukTarget:
-        out << " " << ItemNames[static_cast<const TGameTargetUnit&>(unit).Item];
-        break;
-    }
-    out << " at " << unit.X << ',' << unit.Y;
-    if (unit.Kind == ukTarget)
-        out << " life " << static_cast<const TGameTargetUnit&>(unit).Life;
-    if (!unit.Alive)
-        out << " dead";
-    out << '\n';
-}
-
-void WritePlayer(std::ostream& out, const TGamePlayerUnit& p)
-{
-    out << " p" << p.Index << " at " << p.X << ',' << p.Y << " dir " << p.Dx << ',' << p.Dy
-        << " last " << p.LastDx << ',' << p.LastDy << " score " << p.Score << " trail "
-        << p.Trail.size() << " stuck " << p.Stuck << " home " << p.AtHome << " sprite " << p.Sprite
-        << '\n';
-}
-
-} // namespace
 
 TReplayRunner::TReplayRunner() : Field(Common::FieldWidth, Common::FieldHeight)
 {
@@ -109,7 +72,7 @@ void TReplayRunner::Execute(const TReplayCommand& command, std::ostream& out)
         Draw(out);
         break;
     case rvDump:
-        Dump(out);
+        TReplayTrace::WriteDump(out, Field);
         break;
     case rvState:
         Random::SetState(number << 32U | command.Second);
@@ -123,7 +86,11 @@ void TReplayRunner::Execute(const TReplayCommand& command, std::ostream& out)
                 pad.ClearPressed();
         }
         break;
+    case rvNoHighScore:
+        Field.ComputerOpponent = true;
+        break;
     case rvComputer:
+        Field.ComputerOpponent = Field.ComputerOpponent || number == 2;
         // Seeded as the game seeds it, from the generator's state as it
         // stands, which it never draws from.
         Computers.at(number - 1) = std::make_unique<TGameComputer>(static_cast<int>(number - 1),
@@ -159,7 +126,7 @@ void TReplayRunner::Tick(std::ostream& out)
     for (TGamePad& pad : PadList)
         pad.ClearPressed();
     ++TickCount;
-    WriteTickBlock(out);
+    TReplayTrace::WriteTickBlock(out, Field, TickCount, Sound.Played, Field.HighScore);
 }
 
 void TReplayRunner::PollPads()
@@ -167,19 +134,6 @@ void TReplayRunner::PollPads()
     for (std::size_t p = 0; p < PadList.size(); ++p)
         PadList[p].PollKeys(Computers[p] ? static_cast<const TGameKeyboard&>(*Computers[p])
                                          : Keyboard);
-}
-
-void TReplayRunner::WriteTickBlock(std::ostream& out) const
-{
-    out << "tick " << TickCount << " over " << Field.Over << " hi " << Field.HighScore
-        << " sounds ";
-    if (Sound.Played.empty())
-        out << '-';
-    for (std::size_t i = 0; i < Sound.Played.size(); ++i)
-        out << (i == 0 ? "" : ",") << Sound.Played[i];
-    out << " msg \"" << Field.Message << "\"\n";
-    for (const TGamePlayerUnit* player : Field.Players)
-        WritePlayer(out, *player);
 }
 
 void TReplayRunner::Draw(std::ostream& out)
@@ -200,19 +154,4 @@ void TReplayRunner::Draw(std::ostream& out)
     for (const TReplayCanvas::TText& text : Canvas.Texts)
         out << " \"" << text.Text << '"';
     out << '\n';
-}
-
-void TReplayRunner::Dump(std::ostream& out) const
-{
-    out << "units " << Field.Units.size() << '\n';
-    for (const auto& unit : Field.Units)
-        WriteUnit(out, *unit);
-    out << "map\n";
-    const TGameMap& map = Field.Map;
-    for (int y = 0; y < map.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < map.Width(); ++x)
-            row += TerrainChars[map.GetTerrain(x, y)];
-        out << row << '\n';
-    }
 }

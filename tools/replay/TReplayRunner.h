@@ -36,8 +36,6 @@ private:
     // that steers its player, as every tick starts, a paused one too.
     void PollPads();
     void Draw(std::ostream& out);
-    void Dump(std::ostream& out) const;
-    void WriteTickBlock(std::ostream& out) const;
     TGamePads Pads() const { return {&PadList[0], &PadList[1]}; }
     void KeyDown(int keyCode);
     void KeyUp(int keyCode);
