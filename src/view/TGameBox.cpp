@@ -398,8 +398,15 @@ std::string TGameBox::StatusTexts() const
 
 void TGameBox::EndRecording()
 {
-    if (Recorder->Recording())
-        FLastRecording = Recorder->Finish(*Field);
+    if (!Recorder->Recording())
+        return;
+    FLastRecording = Recorder->Finish(*Field);
+    // A game no one moved in, as a held Space restarts them, is no game.
+    const bool moved =
+        std::any_of(Field->Players.begin(), Field->Players.end(),
+                    [](const TGamePlayerUnit* p) { return p->Dx != 0 || p->Dy != 0; });
+    if (!Field->Over && moved && OnCutShort)
+        OnCutShort(*this);
 }
 
 bool TGameBox::Playing() const

@@ -113,6 +113,9 @@ public:
     TNotifyEvent<TGameBox> OnChange;
     // Told, inside the tick that ended it, when a game has ended.
     TNotifyEvent<TGameBox> OnGameOver;
+    // Told when a game was cut short, by a new game or the view's end,
+    // once a player had moved in it: LastRecording is that game's.
+    TNotifyEvent<TGameBox> OnCutShort;
     // The scores of the last game's players, player 1 first.
     std::vector<int> GameScores() const;
     // The replay script of the game that ended last, cut short or not: one

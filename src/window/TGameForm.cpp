@@ -72,7 +72,8 @@ struct TGameForm::TMenuRow {
 TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileName,
                      const std::string& scoresPath)
     : SettingsFile(settings.File, settings.Defaults), FHelpFileName(std::move(helpFileName)),
-      ScoresFile(scoresPath), Scores(ScoresFile.Load())
+      ScoresFile(scoresPath), Scores(ScoresFile.Load()),
+      Replays(TGameReplayStore::FolderBeside(scoresPath))
 {
     CreateMenus();
     Random::Seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -82,7 +83,15 @@ TGameForm::TGameForm(const TGameSettingsPlace& settings, std::string helpFileNam
     GameBox->SetImages(&ImageList1);
     setCentralWidget(GameBox);
     GameBox->OnChange = [this](TGameBox&) { GameBoxChange(); };
-    GameBox->OnGameOver = [this](TGameBox& box) { GameEnded(box.GameScores(), box.Opponent()); };
+    // The file is written once, as the game ends; a full disk or a folder
+    // that may not be written loses the replay alone.
+    GameBox->OnCutShort = [this](TGameBox& box) {
+        Replays.Keep(box.LastRecording(), std::time(nullptr), Scores);
+    };
+    GameBox->OnGameOver = [this](TGameBox& box) {
+        GameEnded(box.GameScores(), box.Opponent(),
+                  Replays.Keep(box.LastRecording(), std::time(nullptr), Scores));
+    };
     NameTimer.setSingleShot(true);
     connect(&NameTimer, &QTimer::timeout, this, &TGameForm::AskNames);
     GameBoxChange();
@@ -276,10 +285,11 @@ std::array<std::pair<QAction*, TGameLevel>, 3> TGameForm::ComputerItems() const
              {ComputerHard_MenuItem, TGameLevel::Hard}}};
 }
 
-void TGameForm::GameEnded(const std::vector<int>& scores, std::optional<TGameLevel> opponent)
+void TGameForm::GameEnded(const std::vector<int>& scores, std::optional<TGameLevel> opponent,
+                          const std::string& replay)
 {
     // The name box must not open inside the tick, whose timer would wait for it.
-    EndedGames.push_back({scores, opponent});
+    EndedGames.push_back({scores, opponent, replay});
     NameTimer.start(0);
 }
 
@@ -307,9 +317,9 @@ void TGameForm::GameOver(const TEndedGame& game)
         if (!Scores.Enters(table, score))
             continue;
         Scores.LastName = AskName(players, player).toStdString();
-        Scores.Add(table,
-                   {Scores.LastName, score,
-                    QDate::currentDate().toString(Qt::ISODate).toStdString(), game.Opponent});
+        Scores.Add(table, {Scores.LastName, score,
+                           QDate::currentDate().toString(Qt::ISODate).toStdString(), game.Opponent,
+                           game.Replay});
         added = true;
     }
     if (added)

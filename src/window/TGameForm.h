@@ -5,6 +5,7 @@
 // destroyed, so every way of closing it saves the same file.
 
 #include "TGameFormOptions.h"
+#include "TGameReplayStore.h"
 #include "TGameScoresFile.h"
 #include "TGameSettingsFile.h"
 #include "TGameSpriteList.h"
@@ -60,11 +61,13 @@ public:
     // The tables of the best games, as kept in the scores file.
     const TGameScores& GetScores() const { return Scores; }
     // A game has ended with these scores, player 1's first, the computer
-    // playing player 2 at opponent's strength where given: once the event
-    // that says so has returned (it comes inside the tick), each person whose
-    // score enters the tables is asked for a name.
+    // playing player 2 at opponent's strength where given, its replay kept
+    // in the file named replay, if any: once the event that says so has
+    // returned (it comes inside the tick), each person whose score enters
+    // the tables is asked for a name.
     void GameEnded(const std::vector<int>& scores,
-                   std::optional<TGameLevel> opponent = std::nullopt);
+                   std::optional<TGameLevel> opponent = std::nullopt,
+                   const std::string& replay = {});
 
     // The components, in the order the window declares them. Check marks are
     // set by code alone, from the options they show.
@@ -126,6 +129,8 @@ private:
     struct TEndedGame {
         std::vector<int> Scores;
         std::optional<TGameLevel> Opponent;
+        // The file its replay is kept in, or empty.
+        std::string Replay;
     };
     // The Options > Computer items and the strength each chooses.
     std::array<std::pair<QAction*, TGameLevel>, 3> ComputerItems() const;
@@ -161,6 +166,7 @@ private:
     const std::string FHelpFileName;
     TGameScoresFile ScoresFile;
     TGameScores Scores;
+    TGameReplayStore Replays;
     // Games ended whose names are still to be asked for, the oldest first.
     std::deque<TEndedGame> EndedGames;
     QTimer NameTimer;

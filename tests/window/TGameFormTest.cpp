@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QMenu>
@@ -141,6 +142,13 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_EQ(box.Opponent(), TGameLevel::Hard);
     form->New1PlayerP_MenuItem->trigger();
     EXPECT_EQ(box.State(), gbsOnePlayer);
+    // A game cut short by a new one is kept once a player moved in it.
+    form->New1PlayerP_MenuItem->trigger();
+    box.KeyDown(0x27);
+    box.Tick();
+    box.KeyUp(0x27);
+    form->New1PlayerP_MenuItem->trigger();
+    EXPECT_EQ(QDir(Folder.filePath("replays")).entryList(QDir::Files).size(), 1);
     form->showMinimized();
     EXPECT_TRUE(box.Paused()) << "a game played on in a minimized window";
     for (QAction* item :

@@ -1,3 +1,4 @@
+#include "TGameReplayStore.h"
 #include "TGameSettingsFile.h"
 #include "TGameScoresFile.h"
 
@@ -7,6 +8,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -197,6 +199,29 @@ TEST_F(TGameSettingsFileTest, CopiesAtOnceLoseNoScores)
         ASSERT_TRUE(saved) << Read(path);
         ASSERT_EQ(saved->Table(0).size(), 10U) << "round " << round << ": " << Read(path);
     }
+}
+
+// The newest 50 replays are kept, and those of the tables' entries however old; names sort as
+// the games were kept, in one second too. Where no folder can be made, the replay alone is lost.
+TEST_F(TGameSettingsFileTest, ReplaysKeepTheNewestAndThoseOfTheTables)
+{
+    const std::string scoresPath = Folder.filePath("data/tolm-game/scores").toStdString();
+    const std::string folder = TGameReplayStore::FolderBeside(scoresPath);
+    TGameReplayStore store(folder);
+    TGameScores scores;
+    std::vector<std::string> names = {store.Keep("tick 1\n", 1000, scores)};
+    scores.Add(TGameScores::OnePlayer, {"Mia", 5, "2026-12-08", std::nullopt, names[0]});
+    for (int game = 1; game <= 60; ++game)
+        names.push_back(store.Keep("tick " + std::to_string(game) + "\n", 1000 + game / 3, scores));
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 51);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/" + names[0])) << "a table's game went";
+    EXPECT_FALSE(std::filesystem::exists(folder + "/" + names[10]));
+    EXPECT_EQ(Read(folder + "/" + names.back()), "tick 60\n");
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
+
+    std::ofstream(Folder.filePath("blocked").toStdString()) << "a file in the folder's place";
+    EXPECT_EQ(TGameReplayStore(Folder.filePath("blocked").toStdString()).Keep("x", 1000, scores), "");
 }
 
 } // namespace

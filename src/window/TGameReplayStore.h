@@ -1,0 +1,33 @@
+#pragma once
+// The games kept to be watched again: one replay script a file, in a
+// folder of the player's beside the scores ("replays"), named after the
+// moment it was kept so that the names sort as the games were played. The
+// newest are kept, and the games of the entries in the score tables as
+// long as their entries are there; older ones go. A file that cannot be
+// written loses that recording only.
+
+#include "TGameScores.h"
+
+#include <ctime>
+#include <string>
+
+class TGameReplayStore {
+public:
+    // How many games are kept besides those of the tables.
+    static constexpr std::size_t Newest = 50;
+
+    // folder: where the files are kept; empty keeps nothing.
+    explicit TGameReplayStore(std::string folder) : FFolder(std::move(folder)) {}
+    // "replays" beside the scores file at scoresPath.
+    static std::string FolderBeside(const std::string& scoresPath);
+
+    // Writes script under a new name made from when (local time), then
+    // removes what is past the newest and in no entry of scores. The
+    // file's name, or empty when it could not be written.
+    std::string Keep(const std::string& script, std::time_t when, const TGameScores& scores);
+
+private:
+    void Prune(const TGameScores& scores) const;
+
+    std::string FFolder;
+};
