@@ -4,6 +4,7 @@
 #include "Random.h"
 #include "TGameField.h"
 #include "TGameKeyboard.h"
+#include "TReplayCheck.h"
 #include "TReplayTrace.h"
 
 #include <sstream>
@@ -108,7 +109,7 @@ std::string TGameRecorder::Finish(const TGameField& field)
     std::ostringstream end;
     TReplayTrace::WriteTickBlock(end, field, TickCount, Played, PlayedHighScore);
     TReplayTrace::WriteDump(end, field);
-    Script += "# The end, as tolm-replay prints it:\n";
+    Script += std::string(TReplayCheck::EndHeading) + "\n";
     std::istringstream lines(end.str());
     for (std::string line; std::getline(lines, line);)
         Script += "#" + line + "\n";
