@@ -24,6 +24,11 @@ Spieler kein Weg mehr frei ist.</translation>
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The status line&apos;s left part while a recorded game is watched, before its time (such as 1:05); about as short as &quot;Paused&quot;.</extracomment>
+        <translation>Wiederholung</translation>
+    </message>
 </context>
 <context>
     <name>TGameField</name>

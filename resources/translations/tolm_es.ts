@@ -24,6 +24,11 @@ ya no tiene salida a su alrededor.</translation>
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The status line&apos;s left part while a recorded game is watched, before its time (such as 1:05); about as short as &quot;Paused&quot;.</extracomment>
+        <translation>Repetición</translation>
+    </message>
 </context>
 <context>
     <name>TGameField</name>

@@ -24,6 +24,11 @@ al giocatore non c&apos;è più via libera.</translation>
         <source>Paused</source>
         <translation>In pausa</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The status line&apos;s left part while a recorded game is watched, before its time (such as 1:05); about as short as &quot;Paused&quot;.</extracomment>
+        <translation>Replay</translation>
+    </message>
 </context>
 <context>
     <name>TGameField</name>

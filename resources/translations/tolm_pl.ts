@@ -24,6 +24,11 @@ nie ma już wolnej drogi.</translation>
         <source>Paused</source>
         <translation>Pauza</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The status line&apos;s left part while a recorded game is watched, before its time (such as 1:05); about as short as &quot;Paused&quot;.</extracomment>
+        <translation>Powtórka</translation>
+    </message>
 </context>
 <context>
     <name>TGameField</name>

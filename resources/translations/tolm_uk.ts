@@ -24,6 +24,11 @@ way to go around the player.</source>
         <source>Paused</source>
         <translation>Пауза</translation>
     </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The status line&apos;s left part while a recorded game is watched, before its time (such as 1:05); about as short as &quot;Paused&quot;.</extracomment>
+        <translation>Повтор</translation>
+    </message>
 </context>
 <context>
     <name>TGameField</name>

@@ -55,6 +55,9 @@ inline constexpr int KeyEnter = 0x0D;
 // The keys that pause a game and resume it: P and Pause.
 inline constexpr int KeyP = 0x50;
 inline constexpr int KeyPause = 0x13;
+// Watching a replay, Escape stops it and Right changes its speed.
+inline constexpr int KeyEscape = 0x1B;
+inline constexpr int KeyRight = 0x27;
 
 // Sound ids are positions in this table.
 inline constexpr int SoundCount = 6;

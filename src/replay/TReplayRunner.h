@@ -29,6 +29,8 @@ public:
     int RunScript(std::istream& script, std::ostream& out, std::ostream& errors);
 
     TGameField Field;
+    // The effects the last tick played.
+    const std::vector<int>& Played() const { return Sound.Played; }
 
 private:
     void Tick(std::ostream& out);

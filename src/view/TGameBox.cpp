@@ -10,11 +10,13 @@
 #include "TGamePainterCanvas.h"
 #include "TGamePlayerUnit.h"
 #include "TGameRecorder.h"
+#include "TGameReplayPlayer.h"
 #include "TGameSound.h"
 #include "TGameSpriteList.h"
 #include "TGameTextCache.h"
 #include "TGameTimer.h"
 #include "TGameX11Keyboard.h"
+#include "TReplayCheck.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -178,11 +180,68 @@ void TGameBox::KeyDown(int keyCode)
         NewGame(1);
     if (keyCode == Common::KeyP || keyCode == Common::KeyPause)
         TogglePause();
+    if (FState == gbsReplay)
+        ReplayKey(keyCode);
+}
+
+bool TGameBox::Watch(const std::string& script)
+{
+    if (TReplayCheck::Problem(script))
+        return false;
+    SetState(gbsReplay);
+    Replay = std::make_unique<TGameReplayPlayer>(script);
+    Replay->Field().Translate = RuleWord;
+    ReplaySpeed = 1;
+    return true;
+}
+
+bool TGameBox::ReplayOver() const
+{
+    return Replay && Replay->Done();
+}
+
+void TGameBox::ReplayKey(int keyCode)
+{
+    if (keyCode == Common::KeyEscape)
+        ShowInstructions();
+    else if (keyCode == Common::KeyRight)
+        ReplaySpeed = ReplaySpeed == 4 ? 1 : ReplaySpeed * 2;
+}
+
+void TGameBox::ReplayTick()
+{
+    for (int step = 0; step < ReplaySpeed && !FPaused && !Replay->Done(); ++step) {
+        if (!Replay->Step())
+            continue;
+        for (const int id : Replay->Played())
+            SoundPlayer->Play(id);
+    }
+    TGameField& field = Replay->Field();
+    const std::uint64_t seconds = Replay->Ticks() * TickInterval / 1000;
+    const std::string clock = std::to_string(seconds / 60) + (seconds % 60 < 10 ? ":0" : ":") +
+                              std::to_string(seconds % 60);
+    // The replay's message once it is over, as the game ended.
+    //: The status line's left part while a recorded game is watched, before its time (such
+    //: as 1:05); about as short as "Paused".
+    std::string left = " " + tr("Replay").toStdString() + " " + clock;
+    if (FPaused)
+        left = StatusLeftText();
+    else if (Replay->Done())
+        left = field.StatusLeftText();
+    const std::string status = left + '\n' + field.StatusRightText();
+    if (field.Map.DirtyCount() > 0 || status != ShownStatus) {
+        TGamePainterCanvas canvas(Picture, *Texts);
+        field.Draw(canvas, Sprites());
+        TGameField::DrawStatusLine(canvas, left, field.StatusRightText());
+        Unshown += canvas.Painted();
+    }
+    RestSound();
+    ShowChanges(status);
 }
 
 void TGameBox::TogglePause()
 {
-    if (!Playing())
+    if (!Playing() && FState != gbsReplay)
         return;
     FPaused = !FPaused;
     RestSound();
@@ -243,6 +302,8 @@ int TGameBox::VirtualKey(int qtKey)
         return Common::KeyEnter;
     case Qt::Key_Pause:
         return Common::KeyPause;
+    case Qt::Key_Escape:
+        return Common::KeyEscape;
     default:
         // Qt's codes of Space, the digits and the letters are their ASCII
         // codes, which are also their virtual-key codes.
@@ -305,8 +366,9 @@ bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 void TGameBox::SetState(TGameBoxState state)
 {
     // Whatever comes next, the game before it ends here: a game cut short
-    // is kept as far as it went.
+    // is kept as far as it went. So does a replay watched.
     EndRecording();
+    Replay.reset();
     FState = state;
     if (std::exchange(FPaused, false))
         Changed();
@@ -339,6 +401,10 @@ void TGameBox::SetState(TGameBoxState state)
 
 void TGameBox::TimerTick()
 {
+    if (FState == gbsReplay) {
+        ReplayTick();
+        return;
+    }
     const TGameKeyboard& keyboard = PolledKeyboard();
     if (Gamepads)
         HandleGamepadEvents(Gamepads->Update(HasFocus()));
@@ -421,7 +487,8 @@ std::span<const std::unique_ptr<TGamePad>> TGameBox::PlayersPads() const
 
 void TGameBox::RestSound()
 {
-    SoundPlayer->SetIdle((!Playing() || FPaused) && !SoundPlayer->Sounding());
+    const bool running = Playing() || (FState == gbsReplay && !ReplayOver());
+    SoundPlayer->SetIdle((!running || FPaused) && !SoundPlayer->Sounding());
 }
 
 void TGameBox::ShowChanges(const std::string& status)

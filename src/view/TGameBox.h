@@ -30,6 +30,7 @@ class QKeyEvent;
 class TGameCanvas;
 class TGameComputer;
 class TGameRecorder;
+class TGameReplayPlayer;
 class TGameField;
 class TGameGamepads;
 struct TGameGamepadEvent;
@@ -47,7 +48,8 @@ enum TGameBoxState : std::uint8_t {
     gbsTwoPlayers = 3,
     gbsGameOver = 4,
     gbsShutdown = 5,
-    gbsAgainstComputer = 6
+    gbsAgainstComputer = 6,
+    gbsReplay = 7
 };
 
 class TGameBox : public QWidget {
@@ -75,6 +77,14 @@ public:
     void NewComputerGame(TGameLevel level);
     // The computer's strength in the game started last, where it played.
     std::optional<TGameLevel> Opponent() const { return FOpponent; }
+    // Plays a recorded game in the view at the game's pace, on a field of
+    // its own: the game's high score and generator stay as they are. P and
+    // Pause pause it, Right doubles its speed (1x, 2x, 4x, then 1x), Escape
+    // stops it; at its end its last picture stays. A script that
+    // TReplayCheck refuses changes nothing: false.
+    bool Watch(const std::string& script);
+    // The replay watched has played to its end.
+    bool ReplayOver() const;
     // Pauses a running game, or resumes it; nothing when no game runs. While
     // paused the ticks go on, but the game does not step and keys pressed
     // are forgotten; the status line says so. OnChange tells of it.
@@ -151,6 +161,10 @@ private:
     bool Playing() const;
     // The recording of the game running or just over ends here.
     void EndRecording();
+    // The replay's ticks that this tick plays, with their effects, and its
+    // picture.
+    void ReplayTick();
+    void ReplayKey(int keyCode);
     // The pads the keys and the gamepads steer: player 2's too, unless the
     // computer plays it.
     std::span<const std::unique_ptr<TGamePad>> PlayersPads() const;
@@ -178,6 +192,9 @@ private:
     // Records every game; the sound sink the game ticks with.
     std::unique_ptr<TGameRecorder> Recorder;
     std::string FLastRecording;
+    // The replay watched, and how many of its ticks a tick plays.
+    std::unique_ptr<TGameReplayPlayer> Replay;
+    int ReplaySpeed = 1;
     std::unique_ptr<TGameSound> SoundPlayer;
     QImage Picture;
     // Drawn into the picture but not yet shown.

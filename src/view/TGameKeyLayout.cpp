@@ -15,8 +15,8 @@ constexpr std::array<std::pair<xkb_keycode_t, std::string_view>, 3> UsLetterRows
 }};
 
 // The places of the keys other than letters on a US keyboard: the arrows,
-// Space, Enter and the keypad's Enter, and Pause.
-constexpr std::array<std::pair<xkb_keycode_t, xkb_keysym_t>, 8> UsSpecialKeys = {{
+// Space, Enter and the keypad's Enter, Pause and Escape.
+constexpr std::array<std::pair<xkb_keycode_t, xkb_keysym_t>, 9> UsSpecialKeys = {{
     {113, XKB_KEY_Left},
     {111, XKB_KEY_Up},
     {114, XKB_KEY_Right},
@@ -25,6 +25,7 @@ constexpr std::array<std::pair<xkb_keycode_t, xkb_keysym_t>, 8> UsSpecialKeys = 
     {36, XKB_KEY_Return},
     {104, XKB_KEY_KP_Enter},
     {127, XKB_KEY_Pause},
+    {9, XKB_KEY_Escape},
 }};
 
 // The code of a key the game knows by what it types, other than a letter.
@@ -46,6 +47,8 @@ int SpecialKeyOf(xkb_keysym_t symbol)
         return Common::KeySpace;
     case XKB_KEY_Pause:
         return Common::KeyPause;
+    case XKB_KEY_Escape:
+        return Common::KeyEscape;
     default:
         return 0;
     }

@@ -103,7 +103,8 @@ TEST_F(TGameBoxTest, ARecordedGamePlaysBackToItsRecordedEnd)
         Random::Draw(); // a game never starts from a seed alone
         kind == 3 ? Box.NewComputerGame(TGameLevel::Hard) : Box.NewGame(kind);
         // Played to its end, but the game against the computer, cut short.
-        for (int tick = 0; tick < (kind == 3 ? 150 : 3000) && Box.State() != gbsGameOver; ++tick) {
+        int played = 0;
+        for (; played < (kind == 3 ? 150 : 3000) && Box.State() != gbsGameOver; ++played) {
             const int key = keys.at(draws() % keys.size());
             const unsigned what = draws() % 40;
             // Few keys held: a tap steers only where none is.
@@ -125,6 +126,21 @@ TEST_F(TGameBoxTest, ARecordedGamePlaysBackToItsRecordedEnd)
         const std::uint64_t generator = Random::State();
         EXPECT_EQ(TReplayCheck::Problem(Box.LastRecording()), std::nullopt);
         EXPECT_EQ(Random::State(), generator);
+
+        // Watched at four times the pace, it plays to its end on a field of its own: the game's
+        // high score and generator stay as they were.
+        Box.SetOptions({999, Box.GetOptions().BusyGame, true});
+        EXPECT_FALSE(Box.Watch("tick 1\n"));
+        ASSERT_TRUE(Box.Watch(Box.LastRecording()));
+        Box.KeyDown(Common::KeyRight), Box.KeyDown(Common::KeyRight);
+        int ticks = 0;
+        for (; !Box.ReplayOver() && ticks < played; ++ticks)
+            Box.Tick();
+        EXPECT_LE(ticks, played / 4 + 2);
+        EXPECT_EQ(Box.GetOptions().HighScore, 999);
+        EXPECT_EQ(Random::State(), generator);
+        Box.KeyDown(Common::KeyEscape);
+        EXPECT_EQ(Box.State(), gbsInstructions);
     }
 }
 
