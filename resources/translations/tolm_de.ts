@@ -321,5 +321,25 @@ Sicher?</translation>
         <source>Hard</source>
         <translation>Schwer</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>&amp;Wiederholungen...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Noch keine Spiele aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Dieses Spiel lässt sich nicht ansehen: %1</translation>
+    </message>
 </context>
 </TS>

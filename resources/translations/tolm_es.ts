@@ -321,5 +321,25 @@ Sure?</source>
         <source>Hard</source>
         <translation>Difícil</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Repe&amp;ticiones...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Aún no hay partidas guardadas.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Esta partida no se puede ver: %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Vous confirmez&#xa0;?</translation>
         <source>Hard</source>
         <translation>Difficile</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Re&amp;diffusions...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Rediffusions</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Aucune partie gardée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Impossible de regarder cette partie : %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Confermi?</translation>
         <source>Hard</source>
         <translation>Difficile</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>&amp;Replay...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nessuna partita conservata.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Guarda</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Questa partita non si può guardare: %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Sure?</source>
         <source>Hard</source>
         <translation>むずかしい</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>リプレイ(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>保存されたゲームはまだありません。</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>見る</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>このゲームは再生できません: %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Weet je het zeker?</translation>
         <source>Hard</source>
         <translation>Moeilijk</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>He&amp;rhalingen...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nog geen spellen bewaard.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Bekijken</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Dit spel kan niet bekeken worden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Na pewno?</translation>
         <source>Hard</source>
         <translation>Trudny</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Pow&amp;tórki...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Powtórki</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nie ma jeszcze zapisanych gier.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Obejrzyj</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Tej gry nie można obejrzeć: %1</translation>
+    </message>
 </context>
 </TS>

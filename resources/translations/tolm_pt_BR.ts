@@ -321,5 +321,25 @@ Confirma?</translation>
         <source>Hard</source>
         <translation>Difícil</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Rep&amp;lays...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Replays</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nenhuma partida guardada ainda.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Assistir</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Não é possível assistir a esta partida: %1</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,25 @@ Sure?</source>
         <source>Hard</source>
         <translation>Сложный</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Пов&amp;торы...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Сохранённых игр пока нет.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Смотреть</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Эту игру нельзя посмотреть: %1</translation>
+    </message>
 </context>
 </TS>

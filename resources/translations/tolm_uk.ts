@@ -321,5 +321,25 @@ Sure?</source>
         <source>Hard</source>
         <translation>Складний</translation>
     </message>
+    <message>
+        <source>&amp;Replays...</source>
+        <translation>Пов&amp;тори...</translation>
+    </message>
+    <message>
+        <source>Replays</source>
+        <translation>Повтори</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Збережених ігор поки немає.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Дивитися</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation>Цю гру не можна переглянути: %1</translation>
+    </message>
 </context>
 </TS>

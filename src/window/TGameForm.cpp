@@ -2,14 +2,17 @@
 #include "Common.h"
 #include "Random.h"
 #include "TGameBox.h"
+#include "TReplayCheck.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <array>
 #include <ctime>
@@ -140,6 +144,7 @@ void TGameForm::CreateMenus()
             {1, &TGameForm::Pause_MenuItem, QT_TR_NOOP("&Pause"), Qt::Key_P},
             {1, &TGameForm::HighScores_MenuItem, QT_TR_NOOP("&High Scores..."),
              Qt::CTRL | Qt::Key_H},
+            {1, &TGameForm::Replays_MenuItem, QT_TR_NOOP("&Replays..."), Qt::CTRL | Qt::Key_R},
             {1, &TGameForm::N1, "-"},
             {1, &TGameForm::Status_MenuItem, QT_TR_NOOP("&Status..."), Qt::Key_F4},
             {1, &TGameForm::Options_MenuItem, QT_TR_NOOP("&Options")},
@@ -225,6 +230,8 @@ void TGameForm::MenuItemClick(QObject* sender)
         Pause_MenuItem->setChecked(GameBox->Paused()); // a click checks it either way
     } else if (sender == HighScores_MenuItem) {
         ShowHighScores();
+    } else if (sender == Replays_MenuItem) {
+        ShowReplays();
     } else if (sender == Status_MenuItem) {
         Inform(tr("High-Score: %1").arg(GameBox->GetOptions().HighScore), tr("Status"));
     } else if (sender == ClearHighScore_MenuItem) {
@@ -355,6 +362,47 @@ void TGameForm::ShowHighScores()
         Scores.Clear();
         ScoresFile.Clear(Scores);
     }
+}
+
+void TGameForm::ShowReplays()
+{
+    QDialog box(this);
+    box.setWindowTitle(tr("Replays"));
+    auto* list = new QListWidget(&box);
+    const std::vector<TGameReplayStore::TKept> kept = Replays.List();
+    for (const TGameReplayStore::TKept& game : kept) {
+        QStringList scores;
+        for (const int score : game.Scores)
+            scores += QString::number(score);
+        list->addItem(QStringLiteral("%1    %2    %3")
+                          .arg(QString::fromStdString(game.When),
+                               scores.join(QStringLiteral(" : ")),
+                               QString::fromStdString(TGameBox::RuleWord(game.End))));
+    }
+    if (kept.empty())
+        list->addItem(tr("No games kept yet."));
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &box);
+    QPushButton* watch = buttons->addButton(tr("Watch"), QDialogButtonBox::AcceptRole);
+    watch->setEnabled(!kept.empty());
+    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    connect(list, &QListWidget::itemActivated, &box, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    box.resize(420, 320);
+    if (Ask(box) != QDialog::Accepted || kept.empty())
+        return;
+    const std::string& name =
+        kept.at(static_cast<std::size_t>(std::max(0, list->currentRow()))).Name;
+    const std::optional<std::string> text = Replays.Read(name);
+    const std::optional<std::string> problem = TReplayCheck::Problem(text.value_or(""));
+    if (problem)
+        Inform(tr("This game cannot be watched: %1").arg(QString::fromStdString(*problem)),
+               tr("Replays"));
+    else
+        GameBox->Watch(*text);
 }
 
 QString TGameForm::HighScoresText() const

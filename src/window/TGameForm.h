@@ -78,6 +78,7 @@ public:
     QAction* NewComputer_MenuItem = nullptr;
     QAction* Pause_MenuItem = nullptr;
     QAction* HighScores_MenuItem = nullptr;
+    QAction* Replays_MenuItem = nullptr;
     QAction* Status_MenuItem = nullptr;
     QAction* Options_MenuItem = nullptr;
     QAction* ClearHighScore_MenuItem = nullptr;
@@ -152,6 +153,8 @@ private:
     void GameOver(const TEndedGame& game);
     QString AskName(int players, int player);
     void ShowHighScores();
+    // The games kept, the newest first; Watch plays the one chosen.
+    void ShowReplays();
     QString HighScoresText() const;
     void LoadSettings();
     void SaveSettings();

@@ -3,13 +3,42 @@
 #include "TGameDiskFile.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <vector>
 
 namespace {
 
 constexpr std::string_view Extension = ".replay";
+
+// The word after key in line, as a number.
+int NumberAfter(const std::string& line, const std::string& key)
+{
+    const std::size_t at = line.find(key);
+    return at == std::string::npos ? 0 : std::atoi(line.c_str() + at + key.size());
+}
+
+// Scores and end from a recording's last tick block, which its comments
+// hold; nothing for a file that holds none.
+std::optional<TGameReplayStore::TKept> Describe(const std::string& text)
+{
+    std::optional<TGameReplayStore::TKept> kept;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("#tick ")) {
+            kept.emplace();
+            const std::size_t quote = line.find(" msg \"");
+            if (quote != std::string::npos && line.ends_with('"'))
+                kept->End = line.substr(quote + 6, line.size() - quote - 7);
+        } else if (kept && line.starts_with("# p") && line.size() > 3 && std::isdigit(line[3])) {
+            kept->Scores.push_back(NumberAfter(line, " score "));
+        }
+    }
+    return kept;
+}
 
 } // namespace
 
@@ -61,4 +90,34 @@ void TGameReplayStore::Prune(const TGameScores& scores) const
     std::sort(kept.begin(), kept.end());
     for (std::size_t i = 0; i + Newest < kept.size(); ++i)
         std::filesystem::remove(FFolder + "/" + kept[i], error);
+}
+
+std::vector<TGameReplayStore::TKept> TGameReplayStore::List() const
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(FFolder, error)) {
+        const std::string name = file.path().filename().string();
+        if (name.ends_with(Extension))
+            names.push_back(name);
+    }
+    std::sort(names.rbegin(), names.rend());
+    std::vector<TKept> list;
+    for (const std::string& name : names) {
+        const std::optional<std::string> text = Read(name);
+        std::optional<TKept> kept = text ? Describe(*text) : std::nullopt;
+        if (!kept || name.size() < 17)
+            continue;
+        kept->Name = name;
+        // "2026-12-08-104512-01.replay"
+        kept->When = name.substr(0, 10) + " " + name.substr(11, 2) + ":" + name.substr(13, 2) +
+                     ":" + name.substr(15, 2);
+        list.push_back(std::move(*kept));
+    }
+    return list;
+}
+
+std::optional<std::string> TGameReplayStore::Read(const std::string& name) const
+{
+    return FFolder.empty() ? std::nullopt : TGameDiskFile::Read(FFolder + "/" + name);
 }

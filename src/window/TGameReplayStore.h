@@ -9,7 +9,9 @@
 #include "TGameScores.h"
 
 #include <ctime>
+#include <optional>
 #include <string>
+#include <vector>
 
 class TGameReplayStore {
 public:
@@ -25,6 +27,20 @@ public:
     // removes what is past the newest and in no entry of scores. The
     // file's name, or empty when it could not be written.
     std::string Keep(const std::string& script, std::time_t when, const TGameScores& scores);
+
+    // A kept game as a list shows it: when, the players' scores, how it
+    // ended (the rules' English message).
+    struct TKept {
+        std::string Name;
+        std::string When; // "2026-12-08 10:45:12"
+        std::vector<int> Scores;
+        std::string End;
+    };
+    // The games kept, the newest first; files that are no recording are left
+    // out.
+    std::vector<TKept> List() const;
+    // The recording in the file of that name, or nothing.
+    std::optional<std::string> Read(const std::string& name) const;
 
 private:
     void Prune(const TGameScores& scores) const;

@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -149,6 +151,24 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     box.KeyUp(0x27);
     form->New1PlayerP_MenuItem->trigger();
     EXPECT_EQ(QDir(Folder.filePath("replays")).entryList(QDir::Files).size(), 1);
+    // Game > Replays lists it, and Watch plays it in the view.
+    QTimer watcher;
+    QString listed;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>()) {
+            listed = list->item(0)->text();
+            for (auto* button : list->parentWidget()->findChildren<QPushButton*>())
+                if (button->text() == "Watch")
+                    button->click();
+        }
+    });
+    watcher.start(0);
+    form->Replays_MenuItem->trigger();
+    watcher.stop();
+    EXPECT_TRUE(
+        listed.contains(QRegularExpression(R"(^20\d\d-\d\d-\d\d \d\d:\d\d:\d\d    0    Started$)")))
+        << listed.toStdString();
+    EXPECT_EQ(box.State(), gbsReplay);
     form->showMinimized();
     EXPECT_TRUE(box.Paused()) << "a game played on in a minimized window";
     for (QAction* item :
