@@ -402,7 +402,11 @@ void TGameBox::SetState(TGameBoxState state)
 void TGameBox::TimerTick()
 {
     if (FState == gbsReplay) {
-        ReplayTick();
+        // A gamepad's Start starts a game here too, as in every state.
+        if (Gamepads)
+            HandleGamepadEvents(Gamepads->Update(HasFocus()));
+        if (FState == gbsReplay)
+            ReplayTick();
         return;
     }
     const TGameKeyboard& keyboard = PolledKeyboard();

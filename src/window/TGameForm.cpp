@@ -396,13 +396,11 @@ void TGameForm::ShowReplays()
         return;
     const std::string& name =
         kept.at(static_cast<std::size_t>(std::max(0, list->currentRow()))).Name;
-    const std::optional<std::string> text = Replays.Read(name);
-    const std::optional<std::string> problem = TReplayCheck::Problem(text.value_or(""));
-    if (problem)
-        Inform(tr("This game cannot be watched: %1").arg(QString::fromStdString(*problem)),
+    const std::string text = Replays.Read(name).value_or("");
+    if (!GameBox->Watch(text))
+        Inform(tr("This game cannot be watched: %1")
+                   .arg(QString::fromStdString(TReplayCheck::Problem(text).value_or(""))),
                tr("Replays"));
-    else
-        GameBox->Watch(*text);
 }
 
 QString TGameForm::HighScoresText() const
