@@ -22,21 +22,23 @@ int NumberAfter(const std::string& line, const std::string& key)
 }
 
 // Scores and end from a recording's last tick block, which its comments
-// hold; nothing for a file that holds none.
+// hold at its end; nothing for a file that holds none. Only the end is read:
+// a list of thousands of files must open at once.
 std::optional<TGameReplayStore::TKept> Describe(const std::string& text)
 {
-    std::optional<TGameReplayStore::TKept> kept;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("#tick ")) {
-            kept.emplace();
-            const std::size_t quote = line.find(" msg \"");
-            if (quote != std::string::npos && line.ends_with('"'))
-                kept->End = line.substr(quote + 6, line.size() - quote - 7);
-        } else if (kept && line.starts_with("# p") && line.size() > 3 && std::isdigit(line[3])) {
-            kept->Scores.push_back(NumberAfter(line, " score "));
-        }
-    }
+    const std::size_t block = text.rfind("\n#tick ");
+    if (block == std::string::npos)
+        return std::nullopt;
+    TGameReplayStore::TKept kept;
+    std::istringstream lines(text.substr(block + 1));
+    std::string line;
+    std::getline(lines, line);
+    const std::size_t quote = line.find(" msg \"");
+    if (quote != std::string::npos && line.ends_with('"'))
+        kept.End = line.substr(quote + 6, line.size() - quote - 7);
+    while (std::getline(lines, line) && line.starts_with("# p") && line.size() > 3 &&
+           std::isdigit(static_cast<unsigned char>(line[3])))
+        kept.Scores.push_back(NumberAfter(line, " score "));
     return kept;
 }
 
