@@ -220,19 +220,19 @@ void TGameBox::ReplayTick()
     const std::uint64_t seconds = Replay->Ticks() * TickInterval / 1000;
     const std::string clock = std::to_string(seconds / 60) + (seconds % 60 < 10 ? ":0" : ":") +
                               std::to_string(seconds % 60);
-    // The replay's message once it is over, as the game ended.
     //: The status line's left part while a recorded game is watched, before its time (such
     //: as 1:05); about as short as "Paused".
     std::string left = " " + tr("Replay").toStdString() + " " + clock;
     if (FPaused)
         left = StatusLeftText();
     else if (Replay->Done())
-        left = field.StatusLeftText();
-    const std::string status = left + '\n' + field.StatusRightText();
+        left = field.StatusLeftText(); // the message the game ended with
+    const std::string right = field.StatusRightText();
+    const std::string status = left + '\n' + right;
     if (field.Map.DirtyCount() > 0 || status != ShownStatus) {
         TGamePainterCanvas canvas(Picture, *Texts);
         field.Draw(canvas, Sprites());
-        TGameField::DrawStatusLine(canvas, left, field.StatusRightText());
+        TGameField::DrawStatusLine(canvas, left, right);
         Unshown += canvas.Painted();
     }
     RestSound();
