@@ -142,6 +142,10 @@ check_boy() {
         x / 16 > 10 && (r == 0 && x / 16 <= 11 + ms / 100 || x / 16 >= 18 && (r < 0 ? -r : r) <= ms / 100 - 8))) ||
         fail "$why"; }
 }
+# again: F2 until the boy shows off his home, as a key still held steers each new game at once. A map
+# that walls him in just ahead may send him straight back home, which ends that game ("Back Home").
+check_again() { why="no new game in which the held key walked the boy off his home" && press F2 && sleep 0.3 &&
+                boy_box && [ "${box%%x*}" != 0 ]; }
 # moving boy|cat: player 1 (his skin) or player 2 (his magenta) shows in
 # another place in a picture 0.3 s later.
 check_moving() { local colour && colour=$([ "$1" = boy ] && echo '#FFE0C1' || echo '#FF00FF') && box_of "$colour" &&
