@@ -330,16 +330,59 @@ Sicher?</translation>
         <translation>Wiederholungen</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Noch keine Spiele aufbewahrt.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Ansehen</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Dieses Spiel lässt sich nicht ansehen: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>die Datei lässt sich nicht lesen oder ist größer als 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Noch keine Spiele aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Wiederholungen (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Das Spiel ließ sich nicht als %1 speichern.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Wiederholungen (*.replay);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

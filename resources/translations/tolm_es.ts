@@ -330,16 +330,59 @@ Sure?</source>
         <translation>Repeticiones</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Aún no hay partidas guardadas.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Ver</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Esta partida no se puede ver: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>no se puede leer el archivo o pesa más de 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Aún no hay partidas guardadas.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Repeticiones (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>No se pudo guardar la partida como %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Repeticiones (*.replay);;Todos los archivos (*)</translation>
     </message>
 </context>
 </TS>

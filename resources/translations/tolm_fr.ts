@@ -330,16 +330,59 @@ Vous confirmez&#xa0;?</translation>
         <translation>Rediffusions</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Aucune partie gardée pour l’instant.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Regarder</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Impossible de regarder cette partie : %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>le fichier est illisible ou dépasse 1 Mio</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Rediffusions</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Aucune partie gardée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Regarder</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>En&amp;registrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Rediffusions (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Impossible d’enregistrer la partie sous %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Rediffusions (*.replay);;Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>

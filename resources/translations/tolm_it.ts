@@ -330,16 +330,59 @@ Confermi?</translation>
         <translation>Replay</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Nessuna partita conservata.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Guarda</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Questa partita non si può guardare: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>il file non si può leggere o supera 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nessuna partita conservata.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Guarda</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva come...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva come</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Replay (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Non è stato possibile salvare la partita come %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Replay (*.replay);;Tutti i file (*)</translation>
     </message>
 </context>
 </TS>

@@ -330,16 +330,59 @@ Sure?</source>
         <translation>リプレイ</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>保存されたゲームはまだありません。</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>見る</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>このゲームは再生できません: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>ファイルを読めないか、1 MiB を超えています</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>保存されたゲームはまだありません。</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>見る(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>リプレイ (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>ゲームを %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>リプレイ (*.replay);;すべてのファイル (*)</translation>
     </message>
 </context>
 </TS>

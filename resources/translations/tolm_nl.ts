@@ -330,16 +330,59 @@ Weet je het zeker?</translation>
         <translation>Herhalingen</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Nog geen spellen bewaard.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Bekijken</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Dit spel kan niet bekeken worden: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>het bestand is niet te lezen of groter dan 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nog geen spellen bewaard.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Herhalingen (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Het spel kon niet als %1 worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Herhalingen (*.replay);;Alle bestanden (*)</translation>
     </message>
 </context>
 </TS>

@@ -330,16 +330,59 @@ Na pewno?</translation>
         <translation>Powtórki</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Nie ma jeszcze zapisanych gier.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Obejrzyj</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Tej gry nie można obejrzeć: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>nie da się odczytać pliku albo ma ponad 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Powtórki</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nie ma jeszcze zapisanych gier.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Obejrzyj</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ot&amp;wórz...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Powtórki (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Nie udało się zapisać gry jako %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Powtórki (*.replay);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 </TS>

@@ -330,16 +330,59 @@ Confirma?</translation>
         <translation>Replays</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Nenhuma partida guardada ainda.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Assistir</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Não é possível assistir a esta partida: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>o arquivo não pode ser lido ou passa de 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Replays</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Nenhuma partida guardada ainda.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Assistir</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salvar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>A&amp;brir...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Replays (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Não foi possível salvar a partida como %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Replays (*.replay);;Todos os arquivos (*)</translation>
     </message>
 </context>
 </TS>

@@ -330,16 +330,59 @@ Sure?</source>
         <translation>Повторы</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Сохранённых игр пока нет.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Смотреть</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Эту игру нельзя посмотреть: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>файл не читается или больше 1 МиБ</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Сохранённых игр пока нет.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Смотреть</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Повторы (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Не удалось сохранить игру как %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Повторы (*.replay);;Все файлы (*)</translation>
     </message>
 </context>
 </TS>

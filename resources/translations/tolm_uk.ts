@@ -330,16 +330,59 @@ Sure?</source>
         <translation>Повтори</translation>
     </message>
     <message>
-        <source>No games kept yet.</source>
-        <translation>Збережених ігор поки немає.</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Дивитися</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
         <translation>Цю гру не можна переглянути: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read, or is over 1 MiB</source>
+        <translation>файл не читається або більший за 1 МіБ</translation>
+    </message>
+</context>
+<context>
+    <name>TGameReplaysBox</name>
+    <message>
+        <source>Replays</source>
+        <translation>Повтори</translation>
+    </message>
+    <message>
+        <source>No games kept yet.</source>
+        <translation>Збережених ігор поки немає.</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Дивитися</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Зберегти &amp;як...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Відкрити...</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Повтори (*.replay)</translation>
+    </message>
+    <message>
+        <source>The game could not be saved as %1.</source>
+        <translation>Не вдалося зберегти гру як %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay);;All files (*)</source>
+        <translation>Повтори (*.replay);;Усі файли (*)</translation>
     </message>
 </context>
 </TS>

@@ -2,17 +2,17 @@
 #include "Common.h"
 #include "Random.h"
 #include "TGameBox.h"
+#include "TGameReplaysBox.h"
 #include "TReplayCheck.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,7 +20,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <array>
 #include <ctime>
@@ -357,7 +356,19 @@ void TGameForm::ShowHighScores()
 {
     QMessageBox box(QMessageBox::NoIcon, Title(), HighScoresText(), QMessageBox::Ok, this);
     QPushButton* clear = box.addButton(tr("Clear..."), QMessageBox::ActionRole);
+    // An entry whose game is kept links to it.
+    box.setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    std::optional<std::string> watched;
+    for (QLabel* label : box.findChildren<QLabel*>())
+        connect(label, &QLabel::linkActivated, &box, [&](const QString& name) {
+            watched = name.toStdString();
+            box.done(QDialog::Accepted);
+        });
     Ask(box);
+    if (watched) {
+        Watch(Replays.Read(*watched));
+        return;
+    }
     if (box.clickedButton() == clear && Confirm(tr("Clearing the high-score tables.\n\nSure?"))) {
         Scores.Clear();
         ScoresFile.Clear(Scores);
@@ -366,41 +377,19 @@ void TGameForm::ShowHighScores()
 
 void TGameForm::ShowReplays()
 {
-    QDialog box(this);
-    box.setWindowTitle(tr("Replays"));
-    auto* list = new QListWidget(&box);
-    const std::vector<TGameReplayStore::TKept> kept = Replays.List();
-    for (const TGameReplayStore::TKept& game : kept) {
-        QStringList scores;
-        for (const int score : game.Scores)
-            scores += QString::number(score);
-        list->addItem(QStringLiteral("%1    %2    %3")
-                          .arg(QString::fromStdString(game.When),
-                               scores.join(QStringLiteral(" : ")),
-                               QString::fromStdString(TGameBox::RuleWord(game.End))));
-    }
-    if (kept.empty())
-        list->addItem(tr("No games kept yet."));
-    list->setCurrentRow(0);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &box);
-    QPushButton* watch = buttons->addButton(tr("Watch"), QDialogButtonBox::AcceptRole);
-    watch->setEnabled(!kept.empty());
-    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
-    connect(list, &QListWidget::itemActivated, &box, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    box.resize(420, 320);
-    if (Ask(box) != QDialog::Accepted || kept.empty())
+    TGameReplaysBox box(Replays, this);
+    if (Ask(box) == QDialog::Accepted)
+        Watch(box.Chosen());
+}
+
+void TGameForm::Watch(const std::optional<std::string>& script)
+{
+    if (script && GameBox->Watch(*script))
         return;
-    const std::string& name =
-        kept.at(static_cast<std::size_t>(std::max(0, list->currentRow()))).Name;
-    const std::string text = Replays.Read(name).value_or("");
-    if (!GameBox->Watch(text))
-        Inform(tr("This game cannot be watched: %1")
-                   .arg(QString::fromStdString(TReplayCheck::Problem(text).value_or(""))),
-               tr("Replays"));
+    const QString problem =
+        script ? QString::fromStdString(TReplayCheck::Problem(*script).value_or(""))
+               : tr("the file cannot be read, or is over 1 MiB");
+    Inform(tr("This game cannot be watched: %1").arg(problem), tr("Replays"));
 }
 
 QString TGameForm::HighScoresText() const
@@ -419,8 +408,15 @@ QString TGameForm::HighScoresText() const
         for (std::size_t place = 0; place < entries.size(); ++place) {
             const bool newest = Scores.Newest == std::pair(table, place);
             const auto& opponent = entries[place].Opponent;
+            const std::string& replay = entries[place].Replay;
+            const QString watch = Replays.Has(replay)
+                                      ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                            .arg(QString::fromStdString(replay).toHtmlEscaped(),
+                                                 tr("Watch").toHtmlEscaped())
+                                      : QString();
             text += QStringLiteral("<tr><td align=\"right\">%1.</td><td>%2</td><td "
-                                   "align=\"right\">%3</td><td>%4</td><td>%5</td><td>%6</td></tr>")
+                                   "align=\"right\">%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                                   "<td>%7</td></tr>")
                         .arg(place + 1)
                         .arg(QString::fromStdString(entries[place].Name).toHtmlEscaped())
                         .arg(entries[place].Score)
@@ -428,7 +424,8 @@ QString TGameForm::HighScoresText() const
                         .arg(opponent
                                  ? strengths.at(static_cast<std::size_t>(*opponent)).toHtmlEscaped()
                                  : QString())
-                        .arg(newest ? tr("< new").toHtmlEscaped() : QString());
+                        .arg(newest ? tr("< new").toHtmlEscaped() : QString())
+                        .arg(watch);
         }
         text += QStringLiteral("</table>");
     }

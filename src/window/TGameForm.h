@@ -155,6 +155,9 @@ private:
     void ShowHighScores();
     // The games kept, the newest first; Watch plays the one chosen.
     void ShowReplays();
+    // Plays a replay script in the view, or says why it cannot: nothing for
+    // a file that could not be read.
+    void Watch(const std::optional<std::string>& script);
     QString HighScoresText() const;
     void LoadSettings();
     void SaveSettings();

@@ -119,7 +119,22 @@ std::vector<TGameReplayStore::TKept> TGameReplayStore::List() const
     return list;
 }
 
+bool TGameReplayStore::Has(const std::string& name) const
+{
+    std::error_code error;
+    const std::string path = PathOf(name);
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
 std::optional<std::string> TGameReplayStore::Read(const std::string& name) const
 {
-    return FFolder.empty() ? std::nullopt : TGameDiskFile::Read(FFolder + "/" + name);
+    const std::string path = PathOf(name);
+    return path.empty() ? std::nullopt : TGameDiskFile::Read(path);
+}
+
+std::string TGameReplayStore::PathOf(const std::string& name) const
+{
+    const bool ours =
+        !FFolder.empty() && name.ends_with(Extension) && name.find('/') == std::string::npos;
+    return ours ? FFolder + "/" + name : std::string();
 }

@@ -39,11 +39,16 @@ public:
     // The games kept, the newest first; files that are no recording are left
     // out.
     std::vector<TKept> List() const;
+    // Whether a file of that name is kept here.
+    bool Has(const std::string& name) const;
     // The recording in the file of that name, or nothing.
     std::optional<std::string> Read(const std::string& name) const;
 
 private:
     void Prune(const TGameScores& scores) const;
+    // The file of that name here; empty for a name that is no file's of this
+    // folder (the scores file may name anything).
+    std::string PathOf(const std::string& name) const;
 
     std::string FFolder;
 };

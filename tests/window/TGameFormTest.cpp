@@ -4,6 +4,7 @@
 #include "Common.h"
 #include "TGameApplication.h"
 #include "TGameBox.h"
+#include "TGameReplaysBox.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,7 +13,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,7 +29,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <deque>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +61,63 @@ TBoxSeen Answer(const std::function<void()>& action, QMessageBox::StandardButton
 TBoxSeen Answer(QAction* item, QMessageBox::StandardButton button = QMessageBox::Ok)
 {
     return Answer([item] { item->trigger(); }, button);
+}
+
+// Runs action and answers the boxes it opens in turn, each with the first
+// step left: a step that takes the box it finds returns true.
+using TStep = std::function<bool(QWidget&)>;
+void Steps(const std::function<void()>& action, std::deque<TStep> steps)
+{
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box != nullptr && !steps.empty() && steps.front()(*box))
+            steps.pop_front();
+    });
+    answerer.start(0);
+    action();
+    EXPECT_TRUE(steps.empty()) << steps.size() << " boxes never came";
+}
+
+// A step: clicks the button of a box of type T whose text is button.
+template <typename T> TStep Click(const QString& button)
+{
+    return [button](QWidget& box) {
+        for (auto* found : box.findChildren<QPushButton*>())
+            if (dynamic_cast<T*>(&box) != nullptr && found->text() == button) {
+                // Later: a box it opens runs a loop of its own, where this
+                // timer's own call would be waited for in vain.
+                QTimer::singleShot(0, found, &QPushButton::click);
+                return true;
+            }
+        return false;
+    };
+}
+
+// A step: the file box chooses path.
+TStep Choose(const QString& path)
+{
+    return [path](QWidget& box) {
+        auto* files = qobject_cast<QFileDialog*>(&box);
+        if (files != nullptr) {
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept();
+        }
+        return files != nullptr;
+    };
+}
+
+// A step: a message box's text is kept in text, and it is answered OK.
+TStep Read(QString& text)
+{
+    return [&text](QWidget& box) {
+        auto* message = qobject_cast<QMessageBox*>(&box);
+        if (message != nullptr) {
+            text = message->text();
+            message->accept();
+        }
+        return message != nullptr;
+    };
 }
 
 class TGameFormTest : public ::testing::Test {
@@ -144,31 +206,6 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     EXPECT_EQ(box.Opponent(), TGameLevel::Hard);
     form->New1PlayerP_MenuItem->trigger();
     EXPECT_EQ(box.State(), gbsOnePlayer);
-    // A game cut short by a new one is kept once a player moved in it.
-    form->New1PlayerP_MenuItem->trigger();
-    box.KeyDown(0x27);
-    box.Tick();
-    box.KeyUp(0x27);
-    form->New1PlayerP_MenuItem->trigger();
-    EXPECT_EQ(QDir(Folder.filePath("replays")).entryList(QDir::Files).size(), 1);
-    // Game > Replays lists it, and Watch plays it in the view.
-    QTimer watcher;
-    QString listed;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>()) {
-            listed = list->item(0)->text();
-            for (auto* button : list->parentWidget()->findChildren<QPushButton*>())
-                if (button->text() == "Watch")
-                    button->click();
-        }
-    });
-    watcher.start(0);
-    form->Replays_MenuItem->trigger();
-    watcher.stop();
-    EXPECT_TRUE(
-        listed.contains(QRegularExpression(R"(^20\d\d-\d\d-\d\d \d\d:\d\d:\d\d    0    Started$)")))
-        << listed.toStdString();
-    EXPECT_EQ(box.State(), gbsReplay);
     form->showMinimized();
     EXPECT_TRUE(box.Paused()) << "a game played on in a minimized window";
     for (QAction* item :
@@ -201,6 +238,73 @@ TEST_F(TGameFormTest, CommandsChangeTheGameAndTheirCheckMarksFollow)
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(form->GameBox, &click);
     EXPECT_TRUE(form->PopupMenu1->isVisible());
+}
+
+// A game cut short once a player moved is kept. The Replays box lists it, saves it where the
+// player chooses and watches it, or a file from elsewhere, which is refused with the line and
+// the problem when it is no game that plays to its recorded end. The High Scores box links an
+// entry to its game while that is kept.
+TEST_F(TGameFormTest, KeptGamesAreListedSavedOpenedAndWatched)
+{
+    const auto form = Open();
+    TGameBox& box = *form->GameBox;
+    form->New1PlayerP_MenuItem->trigger();
+    box.KeyDown(0x27);
+    box.Tick();
+    box.KeyUp(0x27);
+    form->New1PlayerP_MenuItem->trigger();
+    const QStringList kept = QDir(Folder.filePath("replays")).entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    QString listed;
+    const QString saved = Folder.filePath("shared.replay");
+    Steps([&] { form->Replays_MenuItem->trigger(); },
+          {[&](QWidget& replays) {
+               listed = replays.findChild<QListWidget*>()->item(0)->text();
+               return Click<TGameReplaysBox>("&Save As...")(replays);
+           },
+           Choose(saved), [](QWidget& replays) { return replays.close(); }});
+    EXPECT_TRUE(
+        listed.contains(QRegularExpression(R"(^20\d\d-\d\d-\d\d \d\d:\d\d:\d\d    0    Started$)")))
+        << listed.toStdString();
+    QFile copy(saved), original(Folder.filePath("replays/" + kept[0]));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), original.readAll());
+    original.seek(0);
+
+    const QString bad = Folder.filePath("bad.replay");
+    QStringList lines = QString(original.readAll()).split('\n');
+    lines[1] = "jump 3";
+    std::ofstream(bad.toStdString()) << lines.join('\n').toStdString();
+    const QString fifo = Folder.filePath("fifo.replay");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const auto& [file, problem] :
+         {std::pair(bad, QString("line 2: unknown command \"jump\"")),
+          std::pair(fifo, QString("the file cannot be read, or is over 1 MiB"))}) {
+        QString refused;
+        Steps([&] { form->Replays_MenuItem->trigger(); },
+              {Click<TGameReplaysBox>("&Open..."), Choose(file), Read(refused)});
+        EXPECT_EQ(refused.toStdString(), ("This game cannot be watched: " + problem).toStdString());
+        EXPECT_EQ(static_cast<int>(box.State()), static_cast<int>(gbsOnePlayer)) << file.toStdString();
+    }
+    Steps([&] { form->Replays_MenuItem->trigger(); },
+          {Click<TGameReplaysBox>("&Open..."), Choose(saved)});
+    EXPECT_EQ(box.State(), gbsReplay);
+
+    // The tables' entries: one whose game is kept, one whose game is gone.
+    form->New1PlayerP_MenuItem->trigger();
+    std::ofstream(Folder.filePath("scores").toStdString())
+        << "Tolm Game scores 2\n1\t5\t2026-12-08\tAnn\t\t" << kept[0].toStdString()
+        << "\n1\t4\t2026-12-08\tBo\t\tgone.replay\n";
+    const auto reopened = Open();
+    Steps([&] { reopened->HighScores_MenuItem->trigger(); }, {[&](QWidget& scores) {
+              auto* label = scores.findChild<QLabel*>("qt_msgbox_label");
+              EXPECT_EQ(label->text().count("<a href"), 1) << label->text().toStdString();
+              EXPECT_TRUE(label->text().contains(
+                  QRegularExpression("Ann.*href=\"" + kept[0] + "\">Watch</a>.*Bo")));
+              emit label->linkActivated(kept[0]);
+              return true;
+          }});
+    EXPECT_EQ(reopened->GameBox->State(), gbsReplay);
 }
 
 TEST_F(TGameFormTest, HelpOpensThePageInTheLanguageOrSaysWhichFileIsMissing)
