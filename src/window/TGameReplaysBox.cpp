@@ -29,6 +29,8 @@ TGameReplaysBox::TGameReplaysBox(const TGameReplayStore& store, QWidget* parent)
     : QDialog(parent), Store(store), Kept(store.List()), List(new QListWidget(this))
 {
     setWindowTitle(tr("Replays"));
+    // Thousands of rows of one height are laid out at once.
+    List->setUniformItemSizes(true);
     for (const TGameReplayStore::TKept& game : Kept)
         List->addItem(Describe(game));
     if (Kept.empty())

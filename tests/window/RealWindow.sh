@@ -223,6 +223,21 @@ step_ended() {
 }
 # shot name: the picture, kept as name.png (docs/screenshot.png is one).
 step_shot() { snap "$1" && cp "$png" "$1.png"; }
+# like name, unlike name: the picture is, or is not, the one kept as name.png.
+same() { [ "$(convert "$1.png" rgb:- | md5sum)" = "$(convert "$png" rgb:- | md5sum)" ]; }
+check_like() { snap like && why="not the picture $1.png" && same "$1"; }
+check_unlike() { snap unlike && why="still the picture $1.png" && ! same "$1"; }
+# kept N: N games kept, each of which tolm-replay plays to the end its comments recorded, byte for byte.
+check_kept() {
+    local files=("${XDG_DATA_HOME}"/tolm-game/replays/*.replay) file end
+    why="${#files[@]} games kept, not $1" && [ -e "${files[0]}" ] && ((${#files[@]} == $1)) || return 1
+    for file in "${files[@]}"; do
+        end=$(sed -n '/^# The end, as tolm-replay prints it:$/,$p' "$file" | tail -n +2 | sed 's/^#//')
+        why="$file does not play to its recorded end" && [ -n "$end" ] &&
+            [ "$({ cat "$file"; echo dump; } | "$bin/tolm-replay" | tail -n "$(wc -l <<<"$end")")" = "$end" ] ||
+            return 1
+    done
+}
 
 # A step named server:step is played on that server alone.
 grep -q "^$test " "$table" || fail "no test $test in $table"
