@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland libsdl2-dev libpulse-dev
           libxkbcommon-x11-dev fonts-liberation2 fontconfig qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n fonts-vlgothic)
+          qt6-translations-l10n fonts-vlgothic fonts-wqy-microhei)
 if [ "${1:-}" = test ]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox
                x11-utils x11-xkb-utils xkb-data xautomation desktop-file-utils appstream sway wtype grim jq

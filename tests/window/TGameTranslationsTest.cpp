@@ -62,9 +62,13 @@ std::string Marks(const QString& text)
 // between; the instructions' lines half a cell off the edges.
 TEST(TGameTranslationsTest, TheFirstLanguageSpokenIsChosenAndEachIsCompleteAndFits)
 {
+    // clang-format off
     const std::vector<std::pair<QStringList, std::string>> cases = {
-        {{"xx-YY", "de-AT", "fr"}, "de"}, {{"pt-PT"}, "pt_BR"},  {{"pt"}, "pt_BR"},
-        {{"ja-JP", "de"}, "ja"},          {{"en-GB", "de"}, ""}, {{"C", "uk"}, "uk"}};
+        {{"xx-YY", "de-AT", "fr"}, "de"}, {{"pt-PT"}, "pt_BR"},   {{"pt"}, "pt_BR"},
+        {{"ja-JP", "de"}, "ja"},          {{"en-GB", "de"}, ""},  {{"C", "uk"}, "uk"},
+        {{"zh-SG"}, "zh_CN"},             {{"zh"}, "zh_CN"},      {{"zh-HK"}, "zh_TW"},
+        {{"zh-Hant"}, "zh_TW"},           {{"no-NO"}, "nb"},      {{"nn"}, "nb"}};
+    // clang-format on
     for (const auto& [wanted, chosen] : cases)
         EXPECT_EQ(TGameLanguage(wanted).Name(), chosen) << wanted.join(' ').toStdString();
 
@@ -75,6 +79,8 @@ TEST(TGameTranslationsTest, TheFirstLanguageSpokenIsChosenAndEachIsCompleteAndFi
     for (const QString& language : Languages) {
         SCOPED_TRACE(language.toStdString());
         const TGameLanguage speaking({language});
+        EXPECT_EQ(speaking.Name(), language == "en" ? "" : language.toStdString())
+            << "the help page";
         const QTemporaryDir scratch;
         const TGameForm form({scratch.filePath("Settings.ini").toStdString(), ""}, "",
                              scratch.filePath("scores").toStdString());
@@ -92,7 +98,8 @@ TEST(TGameTranslationsTest, TheFirstLanguageSpokenIsChosenAndEachIsCompleteAndFi
         }
         TGameField field(Common::FieldWidth, Common::FieldHeight);
         field.Translate = TGameBox::RuleWord;
-        int message = width(" " + TGameBox::tr("Paused").toStdString());
+        int message = std::max(width(" " + TGameBox::tr("Paused").toStdString()),
+                               width(" " + TGameBox::tr("Replay").toStdString() + " 59:59"));
         for (const auto& [key, translation] : Refreshed(language == "en" ? "de" : language)) {
             EXPECT_TRUE(language == "en" ||
                         (!translation.isEmpty() && Marks(translation) == Marks(key.second)))
