@@ -359,11 +359,15 @@ void TGameForm::ShowHighScores()
     // An entry whose game is kept links to it.
     box.setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     std::optional<std::string> watched;
-    for (QLabel* label : box.findChildren<QLabel*>())
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        // A message box hands its links to the desktop, which knows no
+        // replay file.
+        label->setOpenExternalLinks(false);
         connect(label, &QLabel::linkActivated, &box, [&](const QString& name) {
             watched = name.toStdString();
             box.done(QDialog::Accepted);
         });
+    }
     Ask(box);
     if (watched) {
         Watch(Replays.Read(*watched));
