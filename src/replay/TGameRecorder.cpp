@@ -52,8 +52,11 @@ void TGameRecorder::Begin(int players, const TGameField& field, const TGamePads&
 void TGameRecorder::KeyEvent(int keyCode, bool down)
 {
     const int index = KeyIndex(keyCode);
-    // Player 2's keys reach no pad while the computer plays him.
-    if (!FRecording || index < 0 || (Computer && index >= 4))
+    // Player 2's keys reach no pad while the computer plays him. A key
+    // already as the event says changes no pad: the window and the view
+    // both pass on a release, and the second is left out.
+    if (!FRecording || index < 0 || (Computer && index >= 4) ||
+        Down[static_cast<std::size_t>(index)] == down)
         return;
     Down[static_cast<std::size_t>(index)] = down;
     Line(down ? "down" : "up", static_cast<std::uint64_t>(keyCode));
