@@ -4,6 +4,7 @@
 #include "Common.h"
 #include "TGameApplication.h"
 #include "TGameBox.h"
+#include "TGameScoresFile.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -163,6 +164,20 @@ TEST_F(TGameFormTest, ScoresForTheTablesAskForNamesAfterTheTick)
     ASSERT_EQ(computer.size(), 1U);
     EXPECT_EQ(computer[0].Score, 4);
     EXPECT_TRUE(Answer(form->HighScores_MenuItem).Text.contains(QRegularExpression("4.*Hard")));
+
+    // Cleared tables stay cleared: the save must not merge the file's entries back.
+    const TStep sure = [](QWidget& box) {
+        auto* question = qobject_cast<QMessageBox*>(&box);
+        const bool found = question != nullptr && question->text().endsWith("Sure?");
+        if (found)
+            question->button(QMessageBox::Ok)->click();
+        return found;
+    };
+    Steps([&] { form->HighScores_MenuItem->trigger(); }, {Click("Clear..."), sure});
+    for (int table = TGameScores::OnePlayer; table <= TGameScores::AgainstComputer; ++table)
+        EXPECT_TRUE(
+            form->GetScores().Table(table).empty() &&
+            TGameScoresFile(Folder.filePath("scores").toStdString()).Load().Table(table).empty());
 }
 
 // SIGTERM, as at a session's end, ends the game as Exit does: the box open
@@ -179,8 +194,8 @@ TEST_F(TGameFormTest, ASignalEndsTheGameAsExitDoes)
         form->GameEnded({3, 9});
         QTimer::singleShot(300, [] { std::raise(SIGTERM); });
     });
-    form->Default_MenuItem->trigger();
-    EXPECT_TRUE(form->GameBox->GetOptions().BusyGame) << "the defaults were applied";
+    // Unlike a question, this box has no button that a close presses.
+    form->HighScores_MenuItem->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(Answer(form->Status_MenuItem).Text, "") << "a box opened";
     form.reset();
