@@ -365,9 +365,11 @@ bool TGameBox::eventFilter(QObject* watched, QEvent* event)
 
 void TGameBox::SetState(TGameBoxState state)
 {
-    // Whatever comes next, the game before it ends here: a game cut short
-    // is kept as far as it went. So does a replay watched.
+    // Whatever comes next, the game before it ends here, as does a replay
+    // watched: a game cut short is kept as far as it went, and steps no
+    // more behind what comes next.
     EndRecording();
+    Field->Over = true;
     Replay.reset();
     FState = state;
     if (std::exchange(FPaused, false))

@@ -141,6 +141,11 @@ TEST_F(TGameBoxTest, ARecordedGamePlaysBackToItsRecordedEnd)
         EXPECT_EQ(Random::State(), generator);
         Box.KeyDown(Common::KeyEscape);
         EXPECT_EQ(Box.State(), gbsInstructions);
+        Box.Tick();
+        const QImage shown = Box.GetPicture().copy();
+        for (int tick = 0; tick < 20; ++tick)
+            Box.Tick();
+        EXPECT_TRUE(Box.GetPicture() == shown) << "the game cut short plays on behind the instructions";
     }
 }
 
