@@ -42,6 +42,29 @@ std::optional<TGameReplayStore::TKept> Describe(const std::string& text)
     return kept;
 }
 
+// The names of the replays in folder, in no order; those read before an
+// error where one comes.
+std::vector<std::string> ReplayNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator file(folder, error), end; !error && file != end;
+         file.increment(error)) {
+        std::string name = file->path().filename().string();
+        if (name.ends_with(Extension))
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+// Whether a name is taken, by a link that points nowhere too: a new file
+// is never written through one.
+bool Taken(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
 } // namespace
 
 std::string TGameReplayStore::FolderBeside(const std::string& scoresPath)
@@ -62,7 +85,7 @@ std::string TGameReplayStore::Keep(const std::string& script, std::time_t when,
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
     // Games kept in one second are told apart by a count, which sorts too.
     std::string name;
-    for (int count = 1; name.empty() || std::filesystem::exists(FFolder + "/" + name); ++count) {
+    for (int count = 1; name.empty() || Taken(FFolder + "/" + name); ++count) {
         const std::string number = std::to_string(count);
         name =
             stamp + std::string(number.size() < 2 ? "-0" : "-") + number + std::string(Extension);
@@ -79,30 +102,20 @@ void TGameReplayStore::Prune(const TGameScores& scores) const
     for (int table = TGameScores::OnePlayer; table <= TGameScores::AgainstComputer; ++table)
         for (const TGameScores::TEntry& entry : scores.Table(table))
             named.insert(entry.Replay);
-    std::vector<std::string> kept;
-    std::error_code error;
-    for (const auto& file : std::filesystem::directory_iterator(FFolder, error)) {
-        const std::string name = file.path().filename().string();
-        if (name.ends_with(Extension) && !named.contains(name))
-            kept.push_back(name);
-    }
+    std::vector<std::string> kept = ReplayNames(FFolder);
+    std::erase_if(kept, [&named](const std::string& name) { return named.contains(name); });
     if (kept.size() <= Newest)
         return;
     // The names sort as the games were kept: the oldest go.
     std::sort(kept.begin(), kept.end());
+    std::error_code error;
     for (std::size_t i = 0; i + Newest < kept.size(); ++i)
         std::filesystem::remove(FFolder + "/" + kept[i], error);
 }
 
 std::vector<TGameReplayStore::TKept> TGameReplayStore::List() const
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& file : std::filesystem::directory_iterator(FFolder, error)) {
-        const std::string name = file.path().filename().string();
-        if (name.ends_with(Extension))
-            names.push_back(name);
-    }
+    std::vector<std::string> names = ReplayNames(FFolder);
     std::sort(names.rbegin(), names.rend());
     std::vector<TKept> list;
     for (const std::string& name : names) {
@@ -129,7 +142,9 @@ bool TGameReplayStore::Has(const std::string& name) const
 std::optional<std::string> TGameReplayStore::Read(const std::string& name) const
 {
     const std::string path = PathOf(name);
-    return path.empty() ? std::nullopt : TGameDiskFile::Read(path);
+    std::optional<std::string> text = path.empty() ? std::nullopt : TGameDiskFile::Read(path);
+    // A game pruned since it was listed is missing, not an empty script.
+    return text && !text->empty() ? text : std::nullopt;
 }
 
 std::string TGameReplayStore::PathOf(const std::string& name) const

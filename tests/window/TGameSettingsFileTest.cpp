@@ -1,14 +1,14 @@
-#include "TGameReplayStore.h"
 #include "TGameSettingsFile.h"
+#include "TGameReplayStore.h"
 #include "TGameScoresFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <algorithm>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -219,9 +219,22 @@ TEST_F(TGameSettingsFileTest, ReplaysKeepTheNewestAndThoseOfTheTables)
     EXPECT_FALSE(std::filesystem::exists(folder + "/" + names[10]));
     EXPECT_EQ(Read(folder + "/" + names.back()), "tick 60\n");
     EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(store.Read(names[10]), std::nullopt) << "a game pruned reads as an empty script";
+
+    // Links in the way, one round in a loop, one pointing nowhere, are passed over, never
+    // written through.
+    const std::string first = store.Keep("x", 5000, scores);
+    const std::string stamp = folder + "/" + first.substr(0, first.size() - 9);
+    const std::string outside = Folder.filePath("outside").toStdString();
+    std::filesystem::remove(stamp + "01.replay");
+    std::filesystem::create_symlink(first, stamp + "01.replay");
+    std::filesystem::create_symlink(outside, stamp + "02.replay");
+    EXPECT_EQ(folder + "/" + store.Keep("y", 5000, scores), stamp + "03.replay");
+    EXPECT_FALSE(std::filesystem::exists(outside));
 
     std::ofstream(Folder.filePath("blocked").toStdString()) << "a file in the folder's place";
-    EXPECT_EQ(TGameReplayStore(Folder.filePath("blocked").toStdString()).Keep("x", 1000, scores), "");
+    EXPECT_EQ(TGameReplayStore(Folder.filePath("blocked").toStdString()).Keep("x", 1000, scores),
+              "");
 }
 
 } // namespace
