@@ -80,11 +80,11 @@ void TReplayRunner::Execute(const TReplayCommand& command, std::ostream& out)
     case rvPaused:
         // The game does not step and the computer does not think; the pads
         // still follow the keys, and what was pressed meanwhile is forgotten.
-        for (std::uint64_t i = 0; i < number; ++i) {
-            PollPads();
-            for (TGamePad& pad : PadList)
-                pad.ClearPressed();
-        }
+        // No key changes between the paused ticks of one line, so the first
+        // leaves the pads as all of them would.
+        PollPads();
+        for (TGamePad& pad : PadList)
+            pad.ClearPressed();
         break;
     case rvNoHighScore:
         Field.ComputerOpponent = true;

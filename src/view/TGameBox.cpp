@@ -184,15 +184,15 @@ void TGameBox::KeyDown(int keyCode)
         ReplayKey(keyCode);
 }
 
-bool TGameBox::Watch(const std::string& script)
+std::optional<std::string> TGameBox::Watch(const std::string& script)
 {
-    if (TReplayCheck::Problem(script))
-        return false;
+    if (std::optional<std::string> problem = TReplayCheck::Problem(script))
+        return problem;
     SetState(gbsReplay);
     Replay = std::make_unique<TGameReplayPlayer>(script);
     Replay->Field().Translate = RuleWord;
     ReplaySpeed = 1;
-    return true;
+    return std::nullopt;
 }
 
 bool TGameBox::ReplayOver() const

@@ -81,8 +81,8 @@ public:
     // its own: the game's high score and generator stay as they are. P and
     // Pause pause it, Right doubles its speed (1x, 2x, 4x, then 1x), Escape
     // stops it; at its end its last picture stays. A script that
-    // TReplayCheck refuses changes nothing: false.
-    bool Watch(const std::string& script);
+    // TReplayCheck refuses changes nothing: the problem it found.
+    std::optional<std::string> Watch(const std::string& script);
     // The replay watched has played to its end.
     bool ReplayOver() const;
     // Pauses a running game, or resumes it; nothing when no game runs. While

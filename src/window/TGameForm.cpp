@@ -3,7 +3,6 @@
 #include "Random.h"
 #include "TGameBox.h"
 #include "TGameReplaysBox.h"
-#include "TReplayCheck.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -388,12 +387,12 @@ void TGameForm::ShowReplays()
 
 void TGameForm::Watch(const std::optional<std::string>& script)
 {
-    if (script && GameBox->Watch(*script))
-        return;
-    const QString problem =
-        script ? QString::fromStdString(TReplayCheck::Problem(*script).value_or(""))
-               : tr("the file cannot be read, or is over 1 MiB");
-    Inform(tr("This game cannot be watched: %1").arg(problem), tr("Replays"));
+    const std::optional<std::string> problem =
+        script ? GameBox->Watch(*script)
+               : tr("the file cannot be read, or is over 1 MiB").toStdString();
+    if (problem)
+        Inform(tr("This game cannot be watched: %1").arg(QString::fromStdString(*problem)),
+               tr("Replays"));
 }
 
 QString TGameForm::HighScoresText() const

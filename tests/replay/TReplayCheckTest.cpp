@@ -46,14 +46,19 @@ TEST(TReplayCheckTest, ARecordingPlaysToItsEndAndAnyOtherTextIsRefusedSayingWhy)
     EXPECT_EQ(TReplayCheck::Problem(good), std::nullopt) << good;
     EXPECT_EQ(Random::State(), generator);
 
+    // Nor does a file run unbounded: no command the game never records, no endless game.
     std::string renamed = good;
     renamed.replace(renamed.find("start"), 5, "jump");
+    const std::string end = std::string(TReplayCheck::EndHeading) + "\n";
     for (const auto& [text, problem] : std::vector<std::pair<std::string, std::string>>{
              {"seed 1\nstart 2\ntick 3\n", "no recorded end: not a game recorded by Tolm Game"},
              {renamed, "line 5: unknown command \"jump\""},
              {good + "tick 1\n", "the game ends otherwise than it recorded"},
-             {"tick 1\n" + good, "the game ends otherwise than it recorded"}})
-        EXPECT_EQ(TReplayCheck::Problem(text), problem) << text;
+             {"tick 1\n" + good, "line 1: a tick with no game going on"},
+             {"random 99999999999\n" + good, "line 1: a command the game never records"},
+             {"start 1\ntick 5\npaused 99999999999\ntick 999996\n" + end,
+              "line 4: longer than any game that can be watched"}})
+        EXPECT_EQ(TReplayCheck::Problem(text), problem) << text.substr(0, 300);
 }
 
 } // namespace
