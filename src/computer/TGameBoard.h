@@ -22,7 +22,6 @@ public:
     // Outside the field, not open ground, or a player there: as the rules'
     // IsPassable, on the copy.
     bool IsBlocked(TPoint cell) const;
-    bool IsItem(TPoint cell) const { return IsItemAt(Index(cell)); }
     // The same by a cell's index, for the searches that visit every cell.
     // The field's edge always blocks: a step from an open cell stays on it.
     bool IsBlockedAt(std::size_t cell) const { return Blocked[cell] != 0; }
@@ -51,8 +50,6 @@ public:
     // Takes back the player's last step, which Move returned; steps are
     // taken back newest first.
     void Undo(int player, const TStep& step);
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
     int CellCount() const { return FWidth * FHeight; }
     std::size_t Index(TPoint cell) const
     {

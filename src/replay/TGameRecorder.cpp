@@ -16,7 +16,6 @@ void TGameRecorder::Begin(int players, const TGameField& field, const TGamePads&
     Computer = computer;
     Script = "# Tolm Game replay\n";
     Down = {};
-    RunVerb = nullptr;
     RunLength = 0;
     TickCount = 0;
     Playing.clear();
@@ -93,10 +92,9 @@ void TGameRecorder::Ticked(const TGameField& field, bool paused)
 {
     if (!FRecording)
         return;
-    const char* verb = paused ? "paused" : "tick";
-    if (verb != RunVerb)
+    if (paused != RunPaused)
         EndRun();
-    RunVerb = verb;
+    RunPaused = paused;
     ++RunLength;
     if (!paused) {
         ++TickCount;
@@ -140,10 +138,9 @@ void TGameRecorder::Line(std::string_view verb, std::uint64_t number)
 void TGameRecorder::EndRun()
 {
     if (RunLength > 0) {
-        Script += std::string(RunVerb) + " " + std::to_string(RunLength) + "\n";
+        Script += (RunPaused ? "paused " : "tick ") + std::to_string(RunLength) + "\n";
         RunLength = 0;
     }
-    RunVerb = nullptr;
 }
 
 int TGameRecorder::KeyIndex(int keyCode)

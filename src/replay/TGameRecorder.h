@@ -61,8 +61,8 @@ private:
     std::array<bool, 8> Down{};
     bool Busy = false;
     int HighScore = 0;
-    // Ticks of the same kind not yet written: "tick" or "paused".
-    const char* RunVerb = nullptr;
+    // Ticks of one kind not yet written: paused ones, or ticks that stepped.
+    bool RunPaused = false;
     std::uint64_t RunLength = 0;
     std::uint64_t TickCount = 0;
     // The effects of the tick running, and of the last one that stepped,
